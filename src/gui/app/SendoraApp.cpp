@@ -251,6 +251,11 @@ bool SendoraApp::start(const ScreenInfo& screen)
     Platform::setWaitIndicator(m_wait.get());
 
     splash.reset();
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame = m_mainWindow->frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        m_mainWindow->move(frame.topLeft());
+    }
     m_mainWindow->show();
     return true;
 }
