@@ -247,6 +247,8 @@ bool SendoraApp::start(const ScreenInfo& screen)
         return false;
     }
 
+    // Next in the fixed order: the search-service data module, then the wait windows.
+
     m_wait = std::make_unique<GuiWaitIndicator>();
     Platform::setWaitIndicator(m_wait.get());
 
