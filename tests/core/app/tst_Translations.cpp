@@ -2,6 +2,7 @@
 // complete, match each other and match what the sources ask for.
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
@@ -98,6 +99,7 @@ private Q_SLOTS:
     void complete();
     void languagesMatchEachOther();
     void filesMatchTheSources();
+    void noHomeMadeTrFunctions();
 };
 
 void TestTranslations::complete_data()
@@ -171,6 +173,29 @@ void TestTranslations::filesMatchTheSources()
     QVERIFY2(stale.isEmpty(),
              qPrintable(QStringLiteral("no longer in the sources: ")
                         + QStringList(stale.values()).join(QStringLiteral(" | "))));
+}
+
+void TestTranslations::noHomeMadeTrFunctions()
+{
+    // A free function "tr" that forwards to QCoreApplication::translate hides the real
+    // context from lupdate: the texts are extracted under one context and looked up
+    // under another, so they are never translated. Q_DECLARE_TR_FUNCTIONS(Context) in a
+    // small struct, or QCoreApplication::translate with the literal context, keep both
+    // in step.
+    static const QRegularExpression homeMade(
+        QStringLiteral("^\\s*(static\\s+|inline\\s+)*QString\\s+tr\\s*\\("),
+        QRegularExpression::MultilineOption);
+    const QString root = qEnvironmentVariable("SENDORA_SOURCE_DIR") + QStringLiteral("/src");
+    QDirIterator it(root, {QStringLiteral("*.cpp"), QStringLiteral("*.h")}, QDir::Files,
+                    QDirIterator::Subdirectories);
+    QStringList offenders;
+    while (it.hasNext()) {
+        QFile file(it.next());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        if (homeMade.match(QString::fromUtf8(file.readAll())).hasMatch())
+            offenders << QDir(root).relativeFilePath(file.fileName());
+    }
+    QVERIFY2(offenders.isEmpty(), qPrintable(offenders.join(QStringLiteral(", "))));
 }
 
 QTEST_GUILESS_MAIN(TestTranslations)
