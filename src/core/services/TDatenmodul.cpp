@@ -167,6 +167,12 @@ bool TDatenmodul::openDatabase()
         execOrThrow(q, QStringLiteral("COMMIT"));
         if (!missing.isEmpty())
             throw SdError(QStringLiteral("missing: ") + missing);
+        // Only now that the file is known to be ours: a write-ahead log makes a bulk
+        // change one sequential write, and with it NORMAL syncing cannot corrupt the
+        // file (a power cut loses at most the last change). Exclusive mode needs no
+        // shared-memory file; closing folds the log back into the database.
+        execOrThrow(q, QStringLiteral("PRAGMA journal_mode = WAL"));
+        execOrThrow(q, QStringLiteral("PRAGMA synchronous = NORMAL"));
         loadRows();
     } catch (const SdError& e) {
         m_openError = e.text();

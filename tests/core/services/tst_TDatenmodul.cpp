@@ -110,6 +110,7 @@ private Q_SLOTS:
 
     void detailTables();
     void closeAndReopen();
+    void defaultDatabase();
 
 private:
     struct Opened
@@ -623,6 +624,41 @@ void TestDatenmodul::closeAndReopen()
     QVERIFY(!d.OpenServiceTables());
     QVERIFY(!d.isOpen());
     QVERIFY(o->messages.shown().isEmpty());
+}
+
+void TestDatenmodul::defaultDatabase()
+{
+    // The database the build makes from data/ and a program folder is seeded with.
+    const QString built = QFileInfo(qEnvironmentVariable("SENDORA_EXECUTABLE")).absolutePath()
+                        + QStringLiteral("/../share/sendora/DATEN/services.db");
+    QVERIFY2(QFileInfo(built).isFile(), qPrintable(built));
+    TestFolder folder;
+    QDir().mkpath(folder.filePath(QStringLiteral("DATEN")));
+    QVERIFY(QFile::copy(built, folder.filePath(QStringLiteral("DATEN/services.db"))));
+    ScriptedMessages messages;
+    TDatenmodul data;
+    QVERIFY(data.DataModuleCreate(folder.path()));
+    QVERIFY(data.tableRowCount() >= 40);
+    int automatic = 0;
+    for (int i = 0; i < data.tableRowCount(); ++i) {
+        const TServiceRecord& r = data.tableRecord(i);
+        const QString name = r.text(F::Name);
+        QVERIFY2(!name.contains(QLatin1String("DEAD")), qPrintable(name));
+        QVERIFY2(QStringList({"S", "V", "A"}).contains(r.text(F::Kategorie)), qPrintable(name));
+        QVERIFY2(!r.text(F::ManuellURL).isEmpty(), qPrintable(name));
+        if (name.contains(QLatin1String("IndexNow"))) {
+            // No site key yet: never sent automatically.
+            QVERIFY2(r.boolean(F::NurManuell) && r.integer(F::Status) != 0, qPrintable(name));
+        }
+        if (!r.boolean(F::NurManuell)) {
+            ++automatic;
+            QVERIFY2(r.integer(F::Status) == 0 && !r.boolean(F::KostetGeld)
+                         && !r.text(F::Action).isEmpty() && !r.text(F::Methode).isEmpty()
+                         && !data.fieldPairs(r.nr()).isEmpty(),
+                     qPrintable(name));
+        }
+    }
+    QVERIFY(automatic >= 2);
 }
 
 int main(int argc, char* argv[])
