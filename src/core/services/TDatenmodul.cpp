@@ -274,25 +274,14 @@ void TDatenmodul::refreshView()
     Q_EMIT viewAboutToBeReset();
     m_view.clear();
     m_viewRowOfPosition.fill(-1, qsizetype(m_rows.size()));
-    if (m_db.isOpen()) {
-        QString sql = QStringLiteral("SELECT Nr FROM dba");
-        if (!m_filterSql.where.isEmpty())
-            sql += QStringLiteral(" WHERE ") + m_filterSql.where;
-        sql += QStringLiteral(" ORDER BY ") + orderBy(m_indexName);
-        QSqlQuery q(m_db);
-        q.setForwardOnly(true);
-        q.prepare(sql);
-        for (const QVariant& v : m_filterSql.values)
-            q.addBindValue(v);
-        execOrThrow(q);
-        m_view.reserve(qsizetype(m_rows.size()));
-        while (q.next()) {
-            const int position = m_positionByNr.value(q.value(0).toInt(), -1);
-            if (position < 0)
-                continue;
-            m_viewRowOfPosition[position] = int(m_view.size());
-            m_view.append(position);
-        }
+    const QList<qint32> numbers = numbersInOrder(m_indexName, true);
+    m_view.reserve(numbers.size());
+    for (qint32 nr : numbers) {
+        const int position = m_positionByNr.value(nr, -1);
+        if (position < 0)
+            continue;
+        m_viewRowOfPosition[position] = int(m_view.size());
+        m_view.append(position);
     }
     m_current = m_view.isEmpty() ? -1 : 0;
     if (bookmark) {

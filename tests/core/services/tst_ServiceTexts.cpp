@@ -124,6 +124,20 @@ void TestServiceTexts::detailsOfOneRow()
 
 namespace {
 
+// A data module on a fixture database of its own.
+struct Opened
+{
+    explicit Opened(const QList<ServiceFixture::Service>& services = ServiceFixture::standard())
+    {
+        ServiceFixture::create(folder.path(), services);
+        if (!data.DataModuleCreate(folder.path()))
+            qFatal("fixture database does not open");
+    }
+    TestFolder folder;
+    ScriptedMessages messages;
+    TDatenmodul data;
+};
+
 QByteArray exportOf(const QStringList& names)
 {
     QByteArray bytes = "<!doctype html public \"-//w3c//dtd html 4.0 transitional//en\">\r\n"
@@ -138,11 +152,9 @@ QByteArray exportOf(const QStringList& names)
 
 void TestServiceTexts::exportAll()
 {
-    TestFolder folder;
-    ScriptedMessages messages;
-    ServiceFixture::create(folder.path(), ServiceFixture::standard());
-    TDatenmodul data;
-    QVERIFY(data.DataModuleCreate(folder.path()));
+    Opened o;
+    TestFolder& folder = o.folder;
+    TDatenmodul& data = o.data;
     data.SetSubmissionMode(2);
     QVERIFY(data.locate(4));
     const QString path = folder.filePath(QStringLiteral("export.html"));
@@ -157,11 +169,9 @@ void TestServiceTexts::exportAll()
 
 void TestServiceTexts::exportTicked()
 {
-    TestFolder folder;
-    ScriptedMessages messages;
-    ServiceFixture::create(folder.path(), ServiceFixture::standard());
-    TDatenmodul data;
-    QVERIFY(data.DataModuleCreate(folder.path()));
+    Opened o;
+    TestFolder& folder = o.folder;
+    TDatenmodul& data = o.data;
     data.setRowValue(data.viewRowOf(6), F::Ausgewaehlt, true);
     data.setRowValue(data.viewRowOf(4), F::Ausgewaehlt, true);
     ServiceExport::exportServices(data, true, folder.filePath(QStringLiteral("t.html")));
@@ -173,11 +183,9 @@ void TestServiceTexts::exportTicked()
 
 void TestServiceTexts::exportNothingTicked()
 {
-    TestFolder folder;
-    ScriptedMessages messages;
-    ServiceFixture::create(folder.path(), ServiceFixture::standard());
-    TDatenmodul data;
-    QVERIFY(data.DataModuleCreate(folder.path()));
+    Opened o;
+    TestFolder& folder = o.folder;
+    TDatenmodul& data = o.data;
     data.DeselectAll();
     ServiceExport::exportServices(data, true, folder.filePath(QStringLiteral("n.html")));
     QCOMPARE(folder.read(QStringLiteral("n.html")), exportOf({}));
@@ -185,12 +193,10 @@ void TestServiceTexts::exportNothingTicked()
 
 void TestServiceTexts::exportKeepsNamesAndEncoding()
 {
-    TestFolder folder;
-    ScriptedMessages messages;
-    ServiceFixture::create(folder.path(), {{1, QStringLiteral("A<b>&c"), QStringLiteral("S"), 0, 1, 0, 0, QVariant(), QString()},
-                                           {2, QStringLiteral("Übersicht"), QStringLiteral("V"), 0, 1, 0, 0, QVariant(), QString()}});
-    TDatenmodul data;
-    QVERIFY(data.DataModuleCreate(folder.path()));
+    Opened o({{1, QStringLiteral("A<b>&c"), QStringLiteral("S"), 0, 1, 0, 0, QVariant(), QString()},
+              {2, QStringLiteral("Übersicht"), QStringLiteral("V"), 0, 1, 0, 0, QVariant(), QString()}});
+    TestFolder& folder = o.folder;
+    TDatenmodul& data = o.data;
     ServiceExport::exportServices(data, false, folder.filePath(QStringLiteral("e.html")));
     const QByteArray bytes = folder.read(QStringLiteral("e.html"));
     QVERIFY(bytes.contains("\r\n1) A<b>&c\r\n2) \xdc" "bersicht\r\n"));
@@ -198,11 +204,9 @@ void TestServiceTexts::exportKeepsNamesAndEncoding()
 
 void TestServiceTexts::exportToUnwritablePath()
 {
-    TestFolder folder;
-    ScriptedMessages messages;
-    ServiceFixture::create(folder.path(), ServiceFixture::standard());
-    TDatenmodul data;
-    QVERIFY(data.DataModuleCreate(folder.path()));
+    Opened o;
+    TestFolder& folder = o.folder;
+    TDatenmodul& data = o.data;
     QVERIFY_THROWS_EXCEPTION(SdError, ServiceExport::exportServices(
                                           data, false, folder.filePath(QStringLiteral("no/such/folder/x.html"))));
 }
