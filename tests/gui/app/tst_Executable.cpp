@@ -97,6 +97,7 @@ void TestExecutable::startsOnFreshFolderAndEndsCleanly()
     QVERIFY(waitUntilServing(folder, *sendora));
     QCOMPARE(askRunningInstance(folder), QStringLiteral("TfrmHauptFormular"));
     QVERIFY(QFileInfo(folder + QStringLiteral("/DATEN")).isDir());
+    QVERIFY(QFileInfo(folder + QStringLiteral("/DATEN/services.db")).isFile());
 
     QVERIFY2(endGracefully(*sendora), sendora->readAllStandardError().constData());
     QFile file(folder + QStringLiteral("/sd.ini"));
