@@ -25,10 +25,11 @@ struct Token
     int position = 0; // 1-based, for messages
 };
 
-QString tr(const char* text)
+// Texts of this file are looked up under one context, which lupdate sees too.
+struct Tr
 {
-    return QCoreApplication::translate("FilterExpression", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(FilterExpression)
+};
 
 [[noreturn]] void fail(const QString& text)
 {
@@ -63,7 +64,7 @@ public:
             ++m_pos;
             for (;;) {
                 if (m_pos >= m_text.size())
-                    fail(tr("The text that begins at position %1 of the filter has no closing "
+                    fail(Tr::tr("The text that begins at position %1 of the filter has no closing "
                             "quote.")
                              .arg(t.position));
                 const QChar d = m_text.at(m_pos++);
@@ -107,7 +108,7 @@ public:
                 t.text += m_text.at(m_pos++);
             return t;
         }
-        fail(tr("The character \"%1\" at position %2 of the filter is not allowed.")
+        fail(Tr::tr("The character \"%1\" at position %2 of the filter is not allowed.")
                  .arg(c)
                  .arg(t.position));
     }
@@ -139,7 +140,7 @@ public:
             return sql;
         sql.where = parseOr(0);
         if (m_token.type != Tok::End)
-            expected(tr("\"and\", \"or\" or the end"));
+            expected(Tr::tr("\"and\", \"or\" or the end"));
         sql.values = m_values;
         return sql;
     }
@@ -149,10 +150,10 @@ private:
 
     [[noreturn]] void expected(const QString& what)
     {
-        const QString found = m_token.type == Tok::End ? tr("the end of the filter")
+        const QString found = m_token.type == Tok::End ? Tr::tr("the end of the filter")
                                                         : QLatin1Char('"') + m_token.text
                                                               + QLatin1Char('"');
-        fail(tr("Syntax error in the filter at position %1: %2 expected, %3 found.")
+        fail(Tr::tr("Syntax error in the filter at position %1: %2 expected, %3 found.")
                  .arg(m_token.position)
                  .arg(what, found));
     }
@@ -181,11 +182,11 @@ private:
     {
         if (m_token.type == Tok::LParen) {
             if (depth >= kMaxDepth)
-                fail(tr("The filter nests brackets too deeply."));
+                fail(Tr::tr("The filter nests brackets too deeply."));
             advance();
             const QString inner = parseOr(depth + 1);
             if (m_token.type != Tok::RParen)
-                expected(tr("\")\""));
+                expected(Tr::tr("\")\""));
             advance();
             return inner;
         }
@@ -196,21 +197,21 @@ private:
     {
         if (m_token.type != Tok::Ident || isKeyword(m_token, "and") || isKeyword(m_token, "or")
             || isKeyword(m_token, "null"))
-            expected(tr("a field name or \"(\""));
+            expected(Tr::tr("a field name or \"(\""));
         const std::optional<ServiceField> field = ServiceSchema::fieldByName(m_token.text);
         if (!field)
-            fail(tr("The filter names the field \"%1\", which the service table does not have.")
+            fail(Tr::tr("The filter names the field \"%1\", which the service table does not have.")
                      .arg(m_token.text));
         const ServiceSchema::FieldDef& def = ServiceSchema::field(*field);
         const QString fieldText = m_token.text;
         advance();
         if (m_token.type != Tok::Op)
-            expected(tr("a comparison operator (=, <>, <, >, <=, >=)"));
+            expected(Tr::tr("a comparison operator (=, <>, <, >, <=, >=)"));
         const QString op = m_token.text;
         advance();
         const Token value = m_token;
         if (value.type != Tok::String && value.type != Tok::Number && !isKeyword(value, "null"))
-            expected(tr("a value"));
+            expected(Tr::tr("a value"));
         advance();
 
         const QString column = QLatin1Char('"') + QLatin1String(def.name) + QLatin1Char('"');
@@ -260,7 +261,7 @@ private:
             } else {
                 const QDate date = parseDate(value.text);
                 if (!date.isValid())
-                    fail(tr("\"%1\" in the filter is not a date (expected like %2).")
+                    fail(Tr::tr("\"%1\" in the filter is not a date (expected like %2).")
                              .arg(value.text, formatDate(QDate(2024, 12, 31), m_locale)));
                 d = TDateTime::fromDate(date);
             }
@@ -275,7 +276,7 @@ private:
                      const QString& fieldText)
     {
         if (op != u'=' && op != QLatin1String("<>"))
-            fail(tr("The field \"%1\" can only be compared with null by = or <>.").arg(fieldText));
+            fail(Tr::tr("The field \"%1\" can only be compared with null by = or <>.").arg(fieldText));
         const bool isNull = op == u'=';
         QString empty = column + QStringLiteral(" IS NULL");
         if (def.kind == ServiceSchema::Kind::String)
@@ -287,7 +288,7 @@ private:
 
     [[noreturn]] void notComparable(const Token& value, const QString& fieldText)
     {
-        fail(tr("The value %1 cannot be compared with the field \"%2\" that way.")
+        fail(Tr::tr("The value %1 cannot be compared with the field \"%2\" that way.")
                  .arg(value.type == Tok::String ? u'\'' + value.text + u'\'' : value.text,
                       fieldText));
     }
@@ -333,7 +334,7 @@ QString formatDate(const QDate& date, const QLocale& locale)
 Sql toSql(const QString& expression, const QLocale& locale)
 {
     if (expression.size() > kMaxLength)
-        fail(tr("The filter is too long."));
+        fail(Tr::tr("The filter is too long."));
     Parser parser(expression, locale);
     return parser.parseAll();
 }

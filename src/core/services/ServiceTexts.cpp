@@ -8,44 +8,45 @@ namespace ServiceTexts {
 
 namespace {
 
-QString tr(const char* text, const char* id)
+// Texts of this file are looked up under one context, which lupdate sees too.
+struct Tr
 {
-    return QCoreApplication::translate("TfrmDetailsZumSuchdienst", text, id);
-}
+    Q_DECLARE_TR_FUNCTIONS(TfrmDetailsZumSuchdienst)
+};
 
 } // namespace
 
 QString kindText(const QString& kategorie)
 {
     if (kategorie == QLatin1String("S"))
-        return tr("Spider search engine", "IDS_Spider");
+        return Tr::tr("Spider search engine", "IDS_Spider");
     if (kategorie == QLatin1String("V"))
-        return tr("Directory", "IDS_Verzeichnis");
+        return Tr::tr("Directory", "IDS_Verzeichnis");
     if (kategorie == QLatin1String("A"))
-        return tr("Other", "IDS_Andere");
-    return tr("Unknown", "IDS_Unbekannt");
+        return Tr::tr("Other", "IDS_Andere");
+    return Tr::tr("Unknown", "IDS_Unbekannt");
 }
 
 QString automaticText(bool nurManuell)
 {
-    return nurManuell ? tr("Only manual submission", "IDS_NurManuell") : tr("Yes", "IDS_Ja");
+    return nurManuell ? Tr::tr("Only manual submission", "IDS_NurManuell") : Tr::tr("Yes", "IDS_Ja");
 }
 
 QString feeText(bool kostetGeld)
 {
-    return kostetGeld ? tr("Yes, this search service charges a fee", "IDS_Kostenpflichtig")
-                      : tr("No, registration is free of charge", "IDS_Kostenlos");
+    return kostetGeld ? Tr::tr("Yes, this search service charges a fee", "IDS_Kostenpflichtig")
+                      : Tr::tr("No, registration is free of charge", "IDS_Kostenlos");
 }
 
 QString ratingText(const QVariant& bewertung)
 {
     switch (bewertung.isNull() ? 0 : bewertung.toInt()) {
-    case 0: return tr("New or not very important search service", "IDS_Bewertung0");
-    case 1: return tr("Small search service", "IDS_Bewertung1");
-    case 2: return tr("Important search service", "IDS_Bewertung2");
-    case 3: return tr("Highly important search service", "IDS_Bewertung3");
-    case 4: return tr("Top search service", "IDS_Bewertung4");
-    default: return tr("Search service not yet rated", "IDS_BewertungKeine");
+    case 0: return Tr::tr("New or not very important search service", "IDS_Bewertung0");
+    case 1: return Tr::tr("Small search service", "IDS_Bewertung1");
+    case 2: return Tr::tr("Important search service", "IDS_Bewertung2");
+    case 3: return Tr::tr("Highly important search service", "IDS_Bewertung3");
+    case 4: return Tr::tr("Top search service", "IDS_Bewertung4");
+    default: return Tr::tr("Search service not yet rated", "IDS_BewertungKeine");
     }
 }
 
@@ -55,14 +56,14 @@ QString delayText(const QVariant& aufnahmeMax, const QString& kategorie)
     if (days != 0) {
         const int weeks = qRound(days / 7.0);
         if (weeks != 0)
-            return tr("Up to %1 weeks", "IDS_Wochen").arg(weeks);
-        return tr("%1 days", "IDS_Tage").arg(days);
+            return Tr::tr("Up to %1 weeks", "IDS_Wochen").arg(weeks);
+        return Tr::tr("%1 days", "IDS_Tage").arg(days);
     }
     if (kategorie == QLatin1String("V") || kategorie == QLatin1String("A"))
-        return tr("Varies (generally several weeks)", "IDS_MehrereWochen");
+        return Tr::tr("Varies (generally several weeks)", "IDS_MehrereWochen");
     if (kategorie == QLatin1String("S"))
-        return tr("Varies (generally several days)", "IDS_MehrereTage");
-    return tr("Unknown", "IDS_Unbekannt");
+        return Tr::tr("Varies (generally several days)", "IDS_MehrereTage");
+    return Tr::tr("Unknown", "IDS_Unbekannt");
 }
 
 QString lastSubmissionText(std::optional<double> zuletztRegistriert, const QLocale& locale)
@@ -70,16 +71,16 @@ QString lastSubmissionText(std::optional<double> zuletztRegistriert, const QLoca
     if (zuletztRegistriert && *zuletztRegistriert != 0.0) {
         const QDate date = TDateTime::toDate(*zuletztRegistriert);
         if (date.isValid())
-            return tr("Website last submitted to this search service on %1", "IDS_Zuletzt")
+            return Tr::tr("Website last submitted to this search service on %1", "IDS_Zuletzt")
                 .arg(locale.toString(date, QLocale::ShortFormat));
     }
-    return tr("You have not yet submitted your current website to this search service",
+    return Tr::tr("You have not yet submitted your current website to this search service",
               "IDS_NochNicht");
 }
 
 QString countryText(const QString& land)
 {
-    return land.trimmed().isEmpty() ? tr("<Information not available>", "IDS_KeineAngabe") : land;
+    return land.trimmed().isEmpty() ? Tr::tr("<Information not available>", "IDS_KeineAngabe") : land;
 }
 
 QString commentText(const QString& bemerkung)
@@ -112,9 +113,9 @@ Details details(const TServiceRecord& r, int language, const QLocale& locale)
     d.delay = delayText(r.value(F::AufnahmeMax), r.text(F::Kategorie));
     d.lastSubmission = lastSubmissionText(r.date(F::ZuletztRegistriert), locale);
     d.comment = commentText(r.text(F::Bemerkung));
-    d.startPageCaption = tr("Go to start page of ", "IDS_StartSeite") + d.name;
+    d.startPageCaption = Tr::tr("Go to start page of ", "IDS_StartSeite") + d.name;
     d.startPageTarget = r.text(F::URL).isEmpty() ? fallbackPage(language) : r.text(F::URL);
-    d.submitPageCaption = tr("Go to 'Submit URL' page of ", "IDS_AnmeldeSeite") + d.name;
+    d.submitPageCaption = Tr::tr("Go to 'Submit URL' page of ", "IDS_AnmeldeSeite") + d.name;
     d.submitPageTarget
         = r.text(F::ManuellURL).isEmpty() ? fallbackPage(language) : r.text(F::ManuellURL);
     return d;

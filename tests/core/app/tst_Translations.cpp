@@ -27,6 +27,39 @@ QString key(const Message& m)
     return m.context + QLatin1Char('\x1f') + m.source + QLatin1Char('\x1f') + m.comment;
 }
 
+// The text of the current element. lupdate writes characters that XML cannot carry
+// (the carriage returns of composed messages) as <byte value="xd"/>.
+QString readText(QXmlStreamReader& xml)
+{
+    QString text;
+    int depth = 1;
+    while (depth > 0 && !xml.atEnd()) {
+        switch (xml.readNext()) {
+        case QXmlStreamReader::Characters:
+            text += xml.text();
+            break;
+        case QXmlStreamReader::StartElement:
+            ++depth;
+            if (xml.name() == QLatin1String("byte")) {
+                QString value = xml.attributes().value(QLatin1String("value")).toString();
+                if (value.startsWith(QLatin1Char('x')))
+                    value = QStringLiteral("0") + value;
+                bool ok = false;
+                const uint code = value.toUInt(&ok, 0);
+                if (ok)
+                    text += QChar(char16_t(code));
+            }
+            break;
+        case QXmlStreamReader::EndElement:
+            --depth;
+            break;
+        default:
+            break;
+        }
+    }
+    return text;
+}
+
 QList<Message> readTs(const QString& path, QString* error)
 {
     QList<Message> messages;
@@ -44,16 +77,16 @@ QList<Message> readTs(const QString& path, QString* error)
             continue;
         const auto name = xml.name();
         if (name == QLatin1String("name")) {
-            context = xml.readElementText();
+            context = readText(xml);
         } else if (name == QLatin1String("message")) {
             current = Message {context, {}, {}, {}, {}};
         } else if (name == QLatin1String("source")) {
-            current.source = xml.readElementText();
+            current.source = readText(xml);
         } else if (name == QLatin1String("comment")) {
-            current.comment = xml.readElementText();
+            current.comment = readText(xml);
         } else if (name == QLatin1String("translation")) {
             current.type = xml.attributes().value(QLatin1String("type")).toString();
-            current.translation = xml.readElementText();
+            current.translation = readText(xml);
             messages << current;
         }
     }
