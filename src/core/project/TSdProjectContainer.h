@@ -36,6 +36,8 @@ public:
     // returns it.
     TSdProjectData* AddProject(std::unique_ptr<TSdProjectData> project = {});
     void ClearProjects();
+    // Frees the project at index; throws SdError for an index out of range.
+    void RemoveProject(int index);
     int ProjectCount() const { return int(m_projects.size()); }
     // Throws SdError for an index out of range.
     TSdProjectData* Project(int index) const;
@@ -50,8 +52,17 @@ public:
     // report and the path of the last formatted report.
     TSdProjectData* NewDefaultProject(int uiLanguage);
 
+    // Clears the container and reads Filename: the component form, else the text form,
+    // else the record form. Afterwards the container holds the projects read.
     void LoadProjects();
+    // Writes all projects to Filename in the component form and clears all modified
+    // flags. The old file stays as it was unless the whole new one could be written.
     void SaveProjects();
+
+    // What LoadProjects does with the bytes of the file.
+    void ReadProjects(const QByteArray& bytes);
+    // The component form of all projects (throws SdError when device fails).
+    void WriteProjects(QIODevice& device) const;
 
 private:
     void checkFilename() const;
