@@ -95,11 +95,6 @@ private:
     qsizetype m_lineCount;
 };
 
-QString itemPath(const QString& path, int index)
-{
-    return path + u'[' + QString::number(index) + u']';
-}
-
 // Each reader sets the properties in the order of their names (without regard to
 // case), as the original reader did.
 void readDetails(TProjektDetails& details, const TextValues& values, const QString& path)
@@ -113,30 +108,34 @@ void readDetails(TProjektDetails& details, const TextValues& values, const QStri
     }
 }
 
+// Appends as many items as the collection's count says; readItem gets each item and
+// the path of its properties ("name[i].").
+template <typename Collection, typename ReadItem>
+void readItems(Collection& collection, const TextValues& values, const QString& path,
+               ReadItem readItem)
+{
+    collection.Clear();
+    const int count = values.count(path);
+    for (int i = 0; i < count; ++i)
+        readItem(*collection.Add(), path + u'[' + QString::number(i) + QLatin1String("]."));
+}
+
 void readAnmeldeStatus(TSDAnmeldeStatus& states, const TextValues& values, const QString& path)
 {
-    states.Clear();
-    const int count = values.count(path);
-    for (int i = 0; i < count; ++i) {
-        TSDAnmeldeStatusItem* item = states.Add();
-        const QString p = itemPath(path, i) + u'.';
-        item->SetCode(values.integer(p + QLatin1String("Code")));
-        item->SetComment(values.value(p + QLatin1String("Comment")));
-        item->SetDate(values.date(p + QLatin1String("Date")));
-        item->SetNumber(values.integer(p + QLatin1String("Number")));
-        item->SetText(values.value(p + QLatin1String("Text")));
-    }
+    readItems(states, values, path, [&values](TSDAnmeldeStatusItem& item, const QString& p) {
+        item.SetCode(values.integer(p + QLatin1String("Code")));
+        item.SetComment(values.value(p + QLatin1String("Comment")));
+        item.SetDate(values.date(p + QLatin1String("Date")));
+        item.SetNumber(values.integer(p + QLatin1String("Number")));
+        item.SetText(values.value(p + QLatin1String("Text")));
+    });
 }
 
 void readStatus(TStatusbericht& status, const TextValues& values, const QString& path)
 {
-    status.Clear();
-    const int count = values.count(path);
-    for (int i = 0; i < count; ++i) {
-        TStatusberichtItem* item = status.Add();
-        const QString p = itemPath(path, i) + u'.';
-        item->SetDate(values.date(p + QLatin1String("Date")));
-        TStatusberichtDetails& d = item->Details();
+    readItems(status, values, path, [&values](TStatusberichtItem& item, const QString& p) {
+        item.SetDate(values.date(p + QLatin1String("Date")));
+        TStatusberichtDetails& d = item.Details();
         const QString dp = p + QLatin1String("Details.");
         d.SetEngineNr(values.integer(dp + QLatin1String("EngineNr")));
         d.SetFehlercode(values.integer(dp + QLatin1String("Fehlercode")));
@@ -144,20 +143,16 @@ void readStatus(TStatusbericht& status, const TextValues& values, const QString&
         d.SetPfadAntwortSeite(values.value(dp + QLatin1String("PfadAntwortSeite")));
         d.SetSubmittedURL(values.value(dp + QLatin1String("SubmittedURL")));
         d.SetURLAnmeldeseite(values.value(dp + QLatin1String("URLAnmeldeseite")));
-        item->SetSuchdienst(values.value(p + QLatin1String("Suchdienst")));
-    }
+        item.SetSuchdienst(values.value(p + QLatin1String("Suchdienst")));
+    });
 }
 
 void readTextFiles(TTextFiles& files, const TextValues& values, const QString& path)
 {
-    files.Clear();
-    const int count = values.count(path);
-    for (int i = 0; i < count; ++i) {
-        TTextFileItem* item = files.Add();
-        const QString p = itemPath(path, i) + u'.';
-        item->SetFilePath(values.value(p + QLatin1String("FilePath")));
-        item->SetTitle(values.value(p + QLatin1String("Title")));
-    }
+    readItems(files, values, path, [&values](TTextFileItem& item, const QString& p) {
+        item.SetFilePath(values.value(p + QLatin1String("FilePath")));
+        item.SetTitle(values.value(p + QLatin1String("Title")));
+    });
 }
 
 struct RecordText

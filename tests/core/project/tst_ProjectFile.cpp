@@ -217,6 +217,7 @@ private slots:
     void failedSaveKeepsOldFile();
     void saveIntoMissingFolder();
     void missingFile();
+    void loadOnCreate();
 };
 
 void TestProjectFile::roundTrip_data()
@@ -728,6 +729,18 @@ void TestProjectFile::missingFile()
         QVERIFY(e.text().contains(QStringLiteral("missing.sit")));
     }
     QCOMPARE(c.ProjectCount(), 0);
+}
+
+void TestProjectFile::loadOnCreate()
+{
+    const QString golden = TestFolder::fixture(QStringLiteral("project/golden.sit"));
+    TSdProjectContainer loaded(golden, true);
+    QCOMPARE(loaded.ProjectCount(), 1);
+    QCOMPARE(loaded.Project(0)->ProjektDetails().Title(), QStringLiteral("Caf\u00e9"));
+    TSdProjectContainer notLoaded(golden, false);
+    QCOMPARE(notLoaded.ProjectCount(), 0);
+    TSdProjectContainer noName(QString(), true);
+    QCOMPARE(noName.ProjectCount(), 0);
 }
 
 QTEST_GUILESS_MAIN(TestProjectFile)
