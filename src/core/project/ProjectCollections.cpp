@@ -34,11 +34,6 @@ TTextFileItem* TTextFiles::FindByPath(const QString& path) const
     return nullptr;
 }
 
-TStatusberichtItem::TStatusberichtItem()
-    : m_details(std::make_unique<TStatusberichtDetails>())
-{
-}
-
 QString TStatusberichtItem::DisplayName() const
 {
     return m_suchdienst.isEmpty() ? TStatusbericht::DefaultDisplayName() : m_suchdienst;
@@ -47,7 +42,7 @@ QString TStatusberichtItem::DisplayName() const
 bool TStatusberichtItem::operator==(const TStatusberichtItem& other) const
 {
     return m_suchdienst == other.m_suchdienst && m_date == other.m_date
-        && *m_details == *other.m_details;
+        && m_details == other.m_details;
 }
 
 QString TStatusbericht::DefaultDisplayName()

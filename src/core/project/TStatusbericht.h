@@ -4,8 +4,6 @@
 
 #include <QString>
 
-#include <memory>
-
 // The result of one submission attempt.
 class TStatusberichtDetails
 {
@@ -35,11 +33,12 @@ private:
     QString m_submittedUrl;
 };
 
-// One entry of the status report: one submission attempt. Owns its details.
+// One entry of the status report: one submission attempt. Its details are part of it,
+// created and freed with it.
 class TStatusberichtItem
 {
 public:
-    TStatusberichtItem();
+    TStatusberichtItem() = default;
     TStatusberichtItem(const TStatusberichtItem&) = delete;
     TStatusberichtItem& operator=(const TStatusberichtItem&) = delete;
 
@@ -48,8 +47,8 @@ public:
     // Date and time of the attempt (TDateTime).
     double Date() const { return m_date; }
     void SetDate(double value) { m_date = value; }
-    TStatusberichtDetails& Details() { return *m_details; }
-    const TStatusberichtDetails& Details() const { return *m_details; }
+    TStatusberichtDetails& Details() { return m_details; }
+    const TStatusberichtDetails& Details() const { return m_details; }
 
     QString DisplayName() const;
 
@@ -58,7 +57,7 @@ public:
 private:
     QString m_suchdienst;
     double m_date = 0.0;
-    std::unique_ptr<TStatusberichtDetails> m_details;
+    TStatusberichtDetails m_details;
 };
 
 // The status report: one entry per submission attempt.
