@@ -11,13 +11,13 @@ namespace SiteChecker {
 
 QString extractTitle(const QString& pageText)
 {
-    static const QString open = QStringLiteral("<TITLE");
-    static const QString close = QStringLiteral("</TITLE");
+    static const QLatin1String open("<TITLE");
+    static const QLatin1String close("</TITLE");
     QString title;
     qsizetype pos = 0;
     const qsizetype length = pageText.size();
     while (pos < length) {
-        const qsizetype at = pageText.indexOf(open, pos, Qt::CaseInsensitive);
+        const qsizetype at = TextLines::indexOfAscii(pageText, open, pos);
         if (at < 0)
             break;
         const qsizetype start = std::min(at + open.size() + 1, length);
@@ -25,7 +25,7 @@ QString extractTitle(const QString& pageText)
         if (end < 0)
             end = length;
         title = pageText.mid(start, end - start);
-        const qsizetype closeAt = title.indexOf(close, 0, Qt::CaseInsensitive);
+        const qsizetype closeAt = TextLines::indexOfAscii(title, close);
         if (closeAt >= 0)
             title.remove(closeAt, close.size());
         pos = end + 1;

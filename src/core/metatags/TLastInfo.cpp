@@ -218,12 +218,12 @@ bool TLastInfo::GenerateLines(QStringList& list) const
 QStringList TLastInfo::ExtractMetaTags(const QString& text)
 {
     // Offsets instead of cutting the text keep this linear in the page size.
-    static const QString meta = QStringLiteral("<META");
+    static const QLatin1String meta("<META");
     QString joined;
     qsizetype pos = 0;
     const qsizetype length = text.size();
     while (pos < length) {
-        const qsizetype at = text.indexOf(meta, pos, Qt::CaseInsensitive);
+        const qsizetype at = TextLines::indexOfAscii(text, meta, pos);
         if (at < 0)
             break;
         const qsizetype start = std::min(at + meta.size() + 1, length);
@@ -331,7 +331,13 @@ bool TLastInfo::ReadFromLines(const QStringList& list)
     bool found = false;
     bool limitReported = false;
     const auto& names = metaNames();
-    static const QString content = QStringLiteral("CONTENT");
+    static const QLatin1String content("CONTENT");
+    static const std::array<QByteArray, 10> tokens = [&names] {
+        std::array<QByteArray, 10> t;
+        for (std::size_t k = 0; k < t.size(); ++k)
+            t[k] = QByteArray("NAME") + names[k];
+        return t;
+    }();
 
     const QStringList tags = ExtractMetaTags(TextLines::join(list));
     for (const QString& tag : tags) {
@@ -340,12 +346,14 @@ bool TLastInfo::ReadFromLines(const QStringList& list)
             Platform::messages().warning(tr("Empty string - non-critical error no. 881102"));
             return false;
         }
+        if (TextLines::indexOfAscii(normalized, QLatin1String("NAME=")) < 0)
+            continue;
         for (int k = 0; k < 10; ++k) {
-            const QString token = QLatin1String("NAME") + QLatin1String(names[k]);
+            const QLatin1String token(tokens[std::size_t(k)]);
             QString line = normalized;
             qsizetype offset = 0; // the line is line.mid(offset)
             for (;;) {
-                const qsizetype at = line.indexOf(token, offset, Qt::CaseInsensitive);
+                const qsizetype at = TextLines::indexOfAscii(line, token, offset);
                 if (at < 0)
                     break;
                 ++counters[k];
@@ -364,7 +372,7 @@ bool TLastInfo::ReadFromLines(const QStringList& list)
                     break;
                 }
                 line.remove(at, token.size());
-                const qsizetype contentAt = line.indexOf(content, offset, Qt::CaseInsensitive);
+                const qsizetype contentAt = TextLines::indexOfAscii(line, content, offset);
                 offset = contentAt < 0 ? line.size() : contentAt + content.size();
                 if (offset < line.size() && line.at(offset) == QLatin1Char('='))
                     ++offset;
@@ -419,12 +427,10 @@ int TLastInfo::RefreshDelay(const QString& text)
         }
         normalized = out;
     }
-    const qsizetype refresh = normalized.indexOf(QLatin1String("HTTP-EQUIV=REFRESH"), 0,
-                                                 Qt::CaseInsensitive);
+    const qsizetype refresh = TextLines::indexOfAscii(normalized, QLatin1String("HTTP-EQUIV=REFRESH"));
     if (refresh < 0)
         return -1;
-    const qsizetype contentAt = normalized.indexOf(QLatin1String("CONTENT="), refresh + 1,
-                                                   Qt::CaseInsensitive);
+    const qsizetype contentAt = TextLines::indexOfAscii(normalized, QLatin1String("CONTENT="), refresh + 1);
     if (contentAt < 0)
         return -1;
     const QStringView rest = QStringView(normalized).mid(contentAt + 8);

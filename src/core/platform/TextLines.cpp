@@ -50,4 +50,25 @@ QString trimBlanks(const QString& text)
     return text.mid(begin, end - begin);
 }
 
+qsizetype indexOfAscii(QStringView text, QLatin1String needle, qsizetype from)
+{
+    const qsizetype n = needle.size();
+    if (from < 0)
+        from = 0;
+    if (n == 0)
+        return from <= text.size() ? from : -1;
+    auto upper = [](char16_t c) { return c >= 'a' && c <= 'z' ? char16_t(c - 32) : c; };
+    const char16_t first = char16_t(uchar(needle.at(0).toLatin1()));
+    for (qsizetype i = from; i + n <= text.size(); ++i) {
+        if (upper(text.at(i).unicode()) != first)
+            continue;
+        qsizetype j = 1;
+        while (j < n && upper(text.at(i + j).unicode()) == char16_t(uchar(needle.at(j).toLatin1())))
+            ++j;
+        if (j == n)
+            return i;
+    }
+    return -1;
+}
+
 } // namespace TextLines

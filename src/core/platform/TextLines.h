@@ -15,4 +15,9 @@ QString join(const QStringList& lines);
 // characters and blanks) and nothing else: a no-break space stays.
 QString trimBlanks(const QString& text);
 
+// The first position from from on where needle (ASCII, upper case) occurs in text,
+// ASCII letters compared without regard to case; -1 when it does not. Cheaper than
+// QString::indexOf with Qt::CaseInsensitive, which builds a table on every call.
+qsizetype indexOfAscii(QStringView text, QLatin1String needle, qsizetype from = 0);
+
 } // namespace TextLines
