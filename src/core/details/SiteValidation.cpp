@@ -24,7 +24,7 @@ bool isAccentedLowerLetter(QChar c)
 
 QString tr(const char* text)
 {
-    return QCoreApplication::translate("TfrmKenndaten", text);
+    return QCoreApplication::translate("SiteValidation", text);
 }
 
 } // namespace

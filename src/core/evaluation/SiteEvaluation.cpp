@@ -10,7 +10,7 @@ namespace {
 
 QString tr(const char* text, const char* id)
 {
-    return QCoreApplication::translate("tfrmauswertung", text, id);
+    return QCoreApplication::translate("SiteEvaluation", text, id);
 }
 
 // The points of the keywords' and the description's length table.
@@ -455,7 +455,7 @@ QList<DetailPart> details(const Result& result, int index)
     const char* id = e.element == Element::Title ? "IDS_1003"
         : e.element == Element::Keywords        ? "IDS_1004"
                                                 : "IDS_1005";
-    parts.append({ Style::Heading, QCoreApplication::translate("tfrmauswertung", heading, id) });
+    parts.append({ Style::Heading, QCoreApplication::translate("SiteEvaluation", heading, id) });
     parts.append({ Style::Plain, e.text });
     parts.append({ Style::Plain, QString() });
     parts.append({ Style::BoldUnderlined,

@@ -17,7 +17,7 @@ namespace {
 
 QString tr(const char* text)
 {
-    return QCoreApplication::translate("TfrmMTExplorer", text);
+    return QCoreApplication::translate("MetaTagInsertion", text);
 }
 
 QString native(const QString& path)

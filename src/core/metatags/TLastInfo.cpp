@@ -56,7 +56,7 @@ const char* entityFor(QChar c)
 
 QString tr(const char* text)
 {
-    return QCoreApplication::translate("TMetaTagData", text);
+    return QCoreApplication::translate("TLastInfo", text);
 }
 
 const char* const kWeekdays[] = { "Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun" };
