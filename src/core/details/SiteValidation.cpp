@@ -1,5 +1,7 @@
 #include "core/details/SiteValidation.h"
 
+#include "core/evaluation/SiteEvaluation.h"
+
 #include "core/platform/Messages.h"
 #include "core/platform/Platform.h"
 #include "core/platform/TextLines.h"
@@ -119,14 +121,7 @@ bool IsValidEmail(const QString& input)
 
 int capitalShare(const QString& text)
 {
-    if (text.isEmpty())
-        return 0;
-    qsizetype capitals = 0;
-    for (const QChar c : text) {
-        if (c.unicode() >= 'A' && c.unicode() <= 'Z')
-            ++capitals;
-    }
-    return int(capitals * 100 / text.size());
+    return SiteEvaluation::capitalShare(text);
 }
 
 TitleFindings checkTitle(const QString& title)

@@ -20,7 +20,8 @@ bool isAgeChar(QChar c);
 bool IsValidURL(const QString& text);
 bool IsValidEmail(const QString& text);
 
-// "A" to "Z" times 100 divided by the length, rounded down (0 for an empty text).
+// The capital share of the site evaluation: "A" to "Z" times 100 divided by the length,
+// rounded down (0 for an empty text).
 int capitalShare(const QString& text);
 
 // The three warnings about a title, each independent of the others.
