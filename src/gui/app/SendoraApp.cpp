@@ -7,6 +7,7 @@
 #include "core/platform/Messages.h"
 #include "core/platform/Platform.h"
 #include "core/platform/TerminationSignals.h"
+#include "core/services/TDatenmodul.h"
 #include "core/settings/TRegistryEintraege.h"
 #include "gui/app/TfrmHauptFormular.h"
 #include "gui/app/TfrmSplashMain.h"
@@ -248,6 +249,16 @@ bool SendoraApp::start(const ScreenInfo& screen)
     }
 
     // Next in the fixed order: the search-service data module, then the wait windows.
+    // Opening takes moments; the splash (always on top) would hide its error box.
+    splash.reset();
+    m_datenmodul = new TDatenmodul(this);
+    m_datenmodul->setLocale(TdmStorage::localeFor(m_storage->language()));
+    connect(m_storage, &TdmStorage::languageChanged, m_datenmodul,
+            [this](int language) { m_datenmodul->setLocale(TdmStorage::localeFor(language)); });
+    if (!m_datenmodul->DataModuleCreate(m_folder.path())) {
+        m_exitCode = 1;
+        return false;
+    }
 
     m_wait = std::make_unique<GuiWaitIndicator>();
     Platform::setWaitIndicator(m_wait.get());

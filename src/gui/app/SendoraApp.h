@@ -9,6 +9,7 @@
 #include <memory>
 
 class GuiWaitIndicator;
+class TDatenmodul;
 class TdmStorage;
 class TerminationSignals;
 class TfrmHauptFormular;
@@ -44,6 +45,7 @@ public:
     TfrmHauptFormular* mainWindow() const;
     TRegistryEintraege& settings() { return *m_settings; }
     TdmStorage& storage() { return *m_storage; }
+    TDatenmodul* datenmodul() const { return m_datenmodul; }
 
 private:
     void onMainWindowClosing();
@@ -51,6 +53,7 @@ private:
     ProgramFolder m_folder;
     std::unique_ptr<TRegistryEintraege> m_settings;
     TdmStorage* m_storage = nullptr;
+    TDatenmodul* m_datenmodul = nullptr;
     QPointer<TfrmHauptFormular> m_mainWindow;
     std::unique_ptr<GuiWaitIndicator> m_wait;
     TerminationSignals* m_termination = nullptr;
