@@ -1,8 +1,11 @@
 #include "ZipWriter.h"
 #include "core/app/ProcessFlags.h"
+#include "core/services/ServiceFixture.h"
+#include "core/services/TDatenmodul.h"
 #include "core/settings/TRegistryEintraege.h"
 #include "core/update/ServiceTableStore.h"
 #include "core/update/TAktuelleVersionInfo.h"
+#include "core/update/TDatenmodulTableStore.h"
 #include "core/update/TUpdateInstaller.h"
 #include "core/update/UpdateTexts.h"
 #include "support/ScriptedMessages.h"
@@ -122,6 +125,8 @@ private Q_SLOTS:
     void databaseExtractionFails();
     void databaseCannotBeClosed();
     void databaseCannotBeOpenedAgain();
+    void databaseWithDataModule_data();
+    void databaseWithDataModule();
     void twoFailingKindsJoined();
     void documentationFolderCreated();
     void programUpdateStartsUpgrader_data();
@@ -231,6 +236,46 @@ void TestUpdateInstaller::databaseCannotBeOpenedAgain()
     TUpdateInstaller installer = f.install();
     QVERIFY(installer.DatabaseInstalled);
     QCOMPARE(f.messages.texts(), QStringList { QStringLiteral("Could not open database!") });
+}
+
+void TestUpdateInstaller::databaseWithDataModule_data()
+{
+    QTest::addColumn<bool>("archiveWorks");
+    QTest::newRow("new tables") << true;
+    QTest::newRow("broken archive") << false;
+}
+
+void TestUpdateInstaller::databaseWithDataModule()
+{
+    QFETCH(bool, archiveWorks);
+    Fixture f;
+    ServiceFixture::create(f.folder.path(), ServiceFixture::standard());
+    TDatenmodul dataModule;
+    QVERIFY(dataModule.DataModuleCreate(f.folder.path()));
+    const int oldCount = dataModule.rowCount();
+    dataModule.SetViewFlags(TDatenmodul::OnlyTicked);
+
+    TestFolder source;
+    QFile generated(ServiceFixture::createGenerated(source.path(), 3));
+    QVERIFY(generated.open(QIODevice::ReadOnly));
+    const QByteArray newTables = generated.readAll();
+    const QString archive = f.download(UpdateKind::Datenbank, QStringLiteral("3.1"),
+                                       { { TDatenmodul::databaseFileName(), newTables } });
+    if (!archiveWorks)
+        f.folder.write(QStringLiteral("Updates/DB.ZIP"), "PK broken");
+
+    TDatenmodulTableStore tables(dataModule);
+    TUpdateInstaller installer(f.updateSlots, f.versions, f.settings, tables, f.starter,
+                               f.context());
+    installer.InstallUpdates();
+
+    QCOMPARE(installer.DatabaseInstalled, archiveWorks);
+    QVERIFY(dataModule.isOpen());
+    QCOMPARE(dataModule.ViewFlags() & TDatenmodul::OnlyTicked, 0);
+    dataModule.SetViewFlags(0);
+    QCOMPARE(dataModule.rowCount(), archiveWorks ? 3 : oldCount);
+    QVERIFY(!QFile::exists(archive));
+    QVERIFY(f.messages.texts().isEmpty());
 }
 
 void TestUpdateInstaller::twoFailingKindsJoined()
