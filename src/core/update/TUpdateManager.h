@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/platform/HttpClient.h"
 #include "core/update/TUpdateListModel.h"
 #include "core/update/UpdateInformation.h"
 
@@ -7,6 +8,8 @@
 
 // The engine of the update manager wizard: evaluates the information file, keeps the
 // update list the selection page shows, and the state the wizard's buttons follow.
+class TUpmngWebFileInfo;
+
 class TUpdateManager final : public QObject
 {
     Q_OBJECT
@@ -29,6 +32,21 @@ public:
     TUpdateListModel& updateList() { return m_list; }
     UpdateSlots& updateSlots() { return m_information.updateSlots(); }
 
+    // The proxy of every request (HttpClient::Proxy::fromSettings).
+    void setProxy(const HttpClient::Proxy& proxy) { m_proxy = proxy; }
+    const HttpClient::Proxy& proxy() const { return m_proxy; }
+
+    // Reads the information file from the server and evaluates it. A connection that
+    // fails and a status above 200 give "Connection error: " with the code and its text.
+    bool FetchUpdateInformation(QString& errorText);
+    // Whether any update is available; any error gives false.
+    bool CheckForUpdates();
+
+    // Downloads the selected slots in slot order into updatesFolder (created when
+    // missing), each with the given component. Stops at the first failure after its
+    // message; sets the may-close flag then and the button state.
+    bool DownloadUpdates(const QString& updatesFolder, TUpmngWebFileInfo& downloader);
+
     // Evaluates the enciphered lines and rebuilds the update list (also after a failure,
     // which leaves the slots reset).
     bool ParseUpdateInformation(const QStringList& lines, QString& errorText);
@@ -47,6 +65,7 @@ Q_SIGNALS:
 private:
     TUpdateInformation m_information;
     TUpdateListModel m_list;
+    HttpClient::Proxy m_proxy;
     bool m_mayClose = false;
     ButtonState m_buttons = ButtonState::Next;
 };
