@@ -150,45 +150,47 @@ void TUpdateInstaller::installDatabase(tupdateinfofelder& slot, bool exists)
             ok = false;
         }
     }
-    if (ok) {
-        DatabaseInstalled = true;
-        m_settings.verSD = slot.Version;
-        m_versions.verSD = slot.Version;
-        addSummary(UpdateTexts::databaseInstalled());
-    } else {
-        ErrorsOccurred = true;
-        addSummary(UpdateTexts::databaseFailed(QDir::toNativeSeparators(slot.LocalFile)));
-    }
+    recordArchive(slot, ok, DatabaseInstalled, &TRegistryEintraege::verSD,
+                  &TAktuelleVersionInfo::verSD,
+                  ok ? UpdateTexts::databaseInstalled()
+                     : UpdateTexts::databaseFailed(QDir::toNativeSeparators(slot.LocalFile)));
     if (exists && !m_tables.OpenServiceTables())
         Platform::messages().error(UpdateTexts::couldNotOpenDatabase());
 }
 
 void TUpdateInstaller::installHelp(tupdateinfofelder& slot, bool exists)
 {
-    if (exists && unpackLogged(slot.LocalFile, folderWithoutSlash(m_context.programFolder))) {
-        HelpInstalled = true;
-        m_settings.verOH = slot.Version;
-        m_versions.verOH = slot.Version;
-        addSummary(UpdateTexts::helpInstalled());
-        return;
-    }
-    ErrorsOccurred = true;
-    addSummary(UpdateTexts::helpFailed(QDir::toNativeSeparators(slot.LocalFile)));
+    const bool ok
+        = exists && unpackLogged(slot.LocalFile, folderWithoutSlash(m_context.programFolder));
+    recordArchive(slot, ok, HelpInstalled, &TRegistryEintraege::verOH, &TAktuelleVersionInfo::verOH,
+                  ok ? UpdateTexts::helpInstalled()
+                     : UpdateTexts::helpFailed(QDir::toNativeSeparators(slot.LocalFile)));
 }
 
 void TUpdateInstaller::installDocumentation(tupdateinfofelder& slot, bool exists)
 {
     const QString folder
         = folderWithoutSlash(m_context.programFolder) + QStringLiteral("/dokumentation");
-    if (exists && QDir().mkpath(folder) && unpackLogged(slot.LocalFile, folder)) {
-        DocumentationInstalled = true;
-        m_settings.verDK = slot.Version;
-        m_versions.verDK = slot.Version;
-        addSummary(UpdateTexts::documentationInstalled());
-        return;
+    const bool ok = exists && QDir().mkpath(folder) && unpackLogged(slot.LocalFile, folder);
+    recordArchive(slot, ok, DocumentationInstalled, &TRegistryEintraege::verDK,
+                  &TAktuelleVersionInfo::verDK,
+                  ok ? UpdateTexts::documentationInstalled()
+                     : UpdateTexts::documentationFailed(QDir::toNativeSeparators(slot.LocalFile)));
+}
+
+void TUpdateInstaller::recordArchive(const tupdateinfofelder& slot, bool ok, bool& installed,
+                                     QString TRegistryEintraege::*settingsVersion,
+                                     QString TAktuelleVersionInfo::*installedVersion,
+                                     const QString& entry)
+{
+    if (ok) {
+        installed = true;
+        m_settings.*settingsVersion = slot.Version;
+        m_versions.*installedVersion = slot.Version;
+    } else {
+        ErrorsOccurred = true;
     }
-    ErrorsOccurred = true;
-    addSummary(UpdateTexts::documentationFailed(QDir::toNativeSeparators(slot.LocalFile)));
+    addSummary(entry);
 }
 
 void TUpdateInstaller::installProgram(tupdateinfofelder& slot, bool exists)

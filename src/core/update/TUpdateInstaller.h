@@ -65,6 +65,11 @@ private:
     void installHelp(tupdateinfofelder& slot, bool exists);
     void installDocumentation(tupdateinfofelder& slot, bool exists);
     void installProgram(tupdateinfofelder& slot, bool exists);
+    // Notes the outcome of an unpacked archive: the flag and the new version, or the
+    // error; the summary entry either way.
+    void recordArchive(const tupdateinfofelder& slot, bool ok, bool& installed,
+                       QString TRegistryEintraege::*settingsVersion,
+                       QString TAktuelleVersionInfo::*installedVersion, const QString& entry);
     void addSummary(const QString& entry);
     void endProgramForUpdate();
 
