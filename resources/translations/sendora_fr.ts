@@ -1,175 +1,1288 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR" sourcelanguage="en">
-    <context>
-        <name>Common</name>
-        <message>
-            <source>[Untitled]</source>
-            <comment>IDS_GlobUnbenannteDateiName</comment>
-            <translation>[Sans titre]</translation>
-        </message>
-    </context>
-    <context>
-        <name>IniFile</name>
-        <message>
-            <source>%1 is a folder, not a file.</source>
-            <translation>%1 est un dossier, pas un fichier.</translation>
-        </message>
-        <message>
-            <source>The file %1 cannot be opened: %2</source>
-            <translation>Impossible d'ouvrir le fichier %1 : %2</translation>
-        </message>
-        <message>
-            <source>The file %1 cannot be read: %2</source>
-            <translation>Impossible de lire le fichier %1 : %2</translation>
-        </message>
-        <message>
-            <source>The file %1 is not a text file.</source>
-            <translation>Le fichier %1 n'est pas un fichier texte.</translation>
-        </message>
-        <message>
-            <source>The file %1 cannot be replaced: no copy could be kept as %2.</source>
-            <translation>Impossible de remplacer le fichier %1 : aucune copie n'a pu être conservée sous %2.</translation>
-        </message>
-        <message>
-            <source>The file %1 cannot be written: %2</source>
-            <translation>Impossible d'écrire le fichier %1 : %2</translation>
-        </message>
-    </context>
-    <context>
-        <name>Messages</name>
-        <message>
-            <source>OK</source>
-            <comment>IDS_BtnOK</comment>
-            <translation>OK</translation>
-        </message>
-        <message>
-            <source>Cancel</source>
-            <comment>IDS_BtnCancel</comment>
-            <translation>Annuler</translation>
-        </message>
-        <message>
-            <source>&amp;Yes</source>
-            <comment>IDS_BtnYes</comment>
-            <translation>&amp;Oui</translation>
-        </message>
-        <message>
-            <source>&amp;No</source>
-            <comment>IDS_BtnNo</comment>
-            <translation>&amp;Non</translation>
-        </message>
-    </context>
-    <context>
-        <name>ProgramFolder</name>
-        <message>
-            <source>The program folder %1 cannot be created.</source>
-            <translation>Impossible de créer le dossier du programme %1.</translation>
-        </message>
-        <message>
-            <source>The program folder %1 is not writable.</source>
-            <translation>Le dossier du programme %1 n'est pas accessible en écriture.</translation>
-        </message>
-        <message>
-            <source>No folder for the program's files could be found.</source>
-            <translation>Aucun dossier n'a été trouvé pour les fichiers du programme.</translation>
-        </message>
-    </context>
-    <context>
-        <name>Startup</name>
-        <message>
-            <source>Please select a higher screen resolution. %1 cannot be run with the currently set resolution of %2 x %3.</source>
-            <comment>IDS_Aufloesung</comment>
-            <translation>Veuillez choisir une résolution d'écran plus élevée. %1 ne peut pas être exécuté avec la résolution actuelle de %2 x %3.</translation>
-        </message>
-        <message>
-            <source>Sendora! Special Edition</source>
-            <comment>IDS_ProgName</comment>
-            <translation>Sendora! Special Edition</translation>
-        </message>
-        <message>
-            <source>Your system is currently set to only %1 colors. Please change the color settings in the control panel to a higher number of colors to gain a better display of the program elements!</source>
-            <comment>IDS_Farben</comment>
-            <translation>Votre système n'affiche actuellement que %1 couleurs. Veuillez augmenter le nombre de couleurs dans le panneau de configuration pour un meilleur affichage des éléments du programme !</translation>
-        </message>
-        <message>
-            <source>(The current user might not have sufficient access rights!)</source>
-            <comment>IDS_Zugriffsrechte</comment>
-            <translation>(L'utilisateur actuel n'a peut-être pas les droits d'accès suffisants !)</translation>
-        </message>
-        <message>
-            <source>Error during reading of registry data. Please check your system!</source>
-            <comment>IDS_RegLesen</comment>
-            <translation>Erreur lors de la lecture des données du registre. Veuillez vérifier votre système !</translation>
-        </message>
-        <message>
-            <source>Error has occured while writing to registry. Check your system!</source>
-            <comment>IDS_RegSchreiben</comment>
-            <translation>Une erreur s'est produite lors de l'écriture dans le registre. Vérifiez votre système !</translation>
-        </message>
-        <message>
-            <source>Error no. %1 - application is being terminated!</source>
-            <comment>IDS_FehlerBeenden</comment>
-            <translation>Erreur n° %1 - l'application va être arrêtée !</translation>
-        </message>
-    </context>
-    <context>
-        <name>StringCipher</name>
-        <message>
-            <source>Base64: Incorrect string format</source>
-            <translation>Base64 : format de chaîne incorrect</translation>
-        </message>
-        <message>
-            <source>The text holds characters that cannot be enciphered.</source>
-            <translation>Le texte contient des caractères qui ne peuvent pas être chiffrés.</translation>
-        </message>
-    </context>
-    <context>
-        <name>TfrmHauptFormular</name>
-        <message>
-            <source>Sendora! Special Edition - %1</source>
-            <comment>IDS_Caption</comment>
-            <translation>Sendora! Special Edition - %1</translation>
-        </message>
-        <message>
-            <source>&amp;Language</source>
-            <comment>IDS_MnuSprache</comment>
-            <translation>&amp;Langue</translation>
-        </message>
-        <message>
-            <source>&amp;English</source>
-            <comment>IDS_MnuEnglisch</comment>
-            <translation>&amp;Anglais</translation>
-        </message>
-        <message>
-            <source>&amp;German</source>
-            <comment>IDS_MnuDeutsch</comment>
-            <translation>&amp;Allemand</translation>
-        </message>
-        <message>
-            <source>&amp;French</source>
-            <comment>IDS_MnuFranzoesisch</comment>
-            <translation>&amp;Français</translation>
-        </message>
-    </context>
-    <context>
-        <name>TfrmSplashMain</name>
-        <message>
-            <source>More success for your website</source>
-            <comment>IDS_Slogan</comment>
-            <translation>Plus de succès pour votre site web</translation>
-        </message>
-        <message>
-            <source>Version %1</source>
-            <comment>IDS_SplashVersion</comment>
-            <translation>Version %1</translation>
-        </message>
-    </context>
-    <context>
-        <name>TfrmWaitDialog</name>
-        <message>
-            <source>&amp;Abort</source>
-            <comment>IDS_Abbruch</comment>
-            <translation>&amp;Annuler</translation>
-        </message>
-    </context>
+<context>
+    <name>Common</name>
+    <message>
+        <source>[Untitled]</source>
+        <comment>IDS_GlobUnbenannteDateiName</comment>
+        <translation>[Sans titre]</translation>
+    </message>
+    <message>
+        <source>Internal error: %1  - Please contact our support team at %2!</source>
+        <comment>IDS_InternerFehler</comment>
+        <translation>Erreur interne : %1  - Veuillez contacter notre équipe d&apos;assistance à l&apos;adresse %2 !</translation>
+    </message>
+</context>
+<context>
+    <name>FilterExpression</name>
+    <message>
+        <source>The text that begins at position %1 of the filter has no closing quote.</source>
+        <translation>Le texte qui commence à la position %1 du filtre n&apos;a pas de guillemet fermant.</translation>
+    </message>
+    <message>
+        <source>The character &quot;%1&quot; at position %2 of the filter is not allowed.</source>
+        <translation>Le caractère « %1 » à la position %2 du filtre n&apos;est pas autorisé.</translation>
+    </message>
+    <message>
+        <source>&quot;and&quot;, &quot;or&quot; or the end</source>
+        <translation>« and », « or » ou la fin</translation>
+    </message>
+    <message>
+        <source>the end of the filter</source>
+        <translation>la fin du filtre</translation>
+    </message>
+    <message>
+        <source>Syntax error in the filter at position %1: %2 expected, %3 found.</source>
+        <translation>Erreur de syntaxe dans le filtre à la position %1 : %2 attendu, %3 trouvé.</translation>
+    </message>
+    <message>
+        <source>The filter nests brackets too deeply.</source>
+        <translation>Le filtre imbrique trop de parenthèses.</translation>
+    </message>
+    <message>
+        <source>&quot;)&quot;</source>
+        <translation>« ) »</translation>
+    </message>
+    <message>
+        <source>a field name or &quot;(&quot;</source>
+        <translation>un nom de champ ou « ( »</translation>
+    </message>
+    <message>
+        <source>The filter names the field &quot;%1&quot;, which the service table does not have.</source>
+        <translation>Le filtre nomme le champ « %1 », qui n&apos;existe pas dans la table des services.</translation>
+    </message>
+    <message>
+        <source>a comparison operator (=, &lt;&gt;, &lt;, &gt;, &lt;=, &gt;=)</source>
+        <translation>un opérateur de comparaison (=, &lt;&gt;, &lt;, &gt;, &lt;=, &gt;=)</translation>
+    </message>
+    <message>
+        <source>a value</source>
+        <translation>une valeur</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; in the filter is not a date (expected like %2).</source>
+        <translation>« %1 » dans le filtre n&apos;est pas une date (attendu comme %2).</translation>
+    </message>
+    <message>
+        <source>The field &quot;%1&quot; can only be compared with null by = or &lt;&gt;.</source>
+        <translation>Le champ « %1 » ne peut être comparé à null qu&apos;avec = ou &lt;&gt;.</translation>
+    </message>
+    <message>
+        <source>The value %1 cannot be compared with the field &quot;%2&quot; that way.</source>
+        <translation>La valeur %1 ne peut pas être comparée ainsi au champ « %2 ».</translation>
+    </message>
+    <message>
+        <source>The filter is too long.</source>
+        <translation>Le filtre est trop long.</translation>
+    </message>
+</context>
+<context>
+    <name>IniFile</name>
+    <message>
+        <source>%1 is a folder, not a file.</source>
+        <translation>%1 est un dossier, pas un fichier.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be opened: %2</source>
+        <translation>Impossible d&apos;ouvrir le fichier %1 : %2</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read: %2</source>
+        <translation>Impossible de lire le fichier %1 : %2</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a text file.</source>
+        <translation>Le fichier %1 n&apos;est pas un fichier texte.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be replaced: no copy could be kept as %2.</source>
+        <translation>Impossible de remplacer le fichier %1 : aucune copie n&apos;a pu être conservée sous %2.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written: %2</source>
+        <translation>Impossible d&apos;écrire le fichier %1 : %2</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>OK</source>
+        <comment>IDS_BtnOK</comment>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <comment>IDS_BtnCancel</comment>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <comment>IDS_BtnYes</comment>
+        <translation>&amp;Oui</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <comment>IDS_BtnNo</comment>
+        <translation>&amp;Non</translation>
+    </message>
+</context>
+<context>
+    <name>MetaTagInsertion</name>
+    <message>
+        <source>Source and target file must not be identical!</source>
+        <translation>Les fichiers source et cible ne doivent pas être identiques !</translation>
+    </message>
+    <message>
+        <source>Insert meta tags from file %1 into %2?</source>
+        <translation>Insérer les balises méta du fichier %1 dans %2 ?</translation>
+    </message>
+    <message>
+        <source>File %1 does not seem to be a valid mtg-file. Only mtg-files may be used!</source>
+        <translation>Le fichier %1 ne semble pas être un fichier mtg valide. Seuls les fichiers mtg peuvent être utilisés !</translation>
+    </message>
+    <message>
+        <source>File %1 contains no valid HEAD section. Meta tags must be pasted into HEAD section. Check HTML syntax of the file!</source>
+        <translation>Le fichier %1 ne contient pas de section HEAD valide. Les balises méta doivent être insérées dans la section HEAD. Vérifiez la syntaxe HTML du fichier !</translation>
+    </message>
+    <message>
+        <source>Target file %1 already contains meta tags. Paste meta tags from %2 anyway? (Existing meta tags will not be overwritten.)</source>
+        <translation>Le fichier cible %1 contient déjà des balises méta. Insérer quand même les balises méta de %2 ? (Les balises méta existantes ne seront pas écrasées.)</translation>
+    </message>
+    <message>
+        <source>The file could not be read.</source>
+        <translation>Le fichier n&apos;a pas pu être lu.</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramFolder</name>
+    <message>
+        <source>The program folder %1 cannot be created.</source>
+        <translation>Impossible de créer le dossier du programme %1.</translation>
+    </message>
+    <message>
+        <source>The program folder %1 is not writable.</source>
+        <translation>Le dossier du programme %1 n&apos;est pas accessible en écriture.</translation>
+    </message>
+    <message>
+        <source>No folder for the program&apos;s files could be found.</source>
+        <translation>Aucun dossier n&apos;a été trouvé pour les fichiers du programme.</translation>
+    </message>
+</context>
+<context>
+    <name>SiteEvaluation</name>
+    <message>
+        <source>Error!</source>
+        <comment>IDS_21</comment>
+        <translation>Erreur !</translation>
+    </message>
+    <message>
+        <source>Not OK</source>
+        <comment>IDS_22</comment>
+        <translation>Pas OK</translation>
+    </message>
+    <message>
+        <source>Partly OK</source>
+        <comment>IDS_23</comment>
+        <translation>Partiellement OK</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <comment>IDS_24</comment>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <comment>IDS_2</comment>
+        <translation>Titre</translation>
+    </message>
+    <message>
+        <source>You have not entered a title. Replace &quot;index&quot; with suitable title.</source>
+        <comment>IDS_3</comment>
+        <translation>Vous n&apos;avez pas saisi de titre. Remplacez « index » par un titre approprié.</translation>
+    </message>
+    <message>
+        <source>You should never submit websites without a title! Add a title to your website by entering a suitable text in the &apos;title&apos; tag.</source>
+        <comment>IDS_20</comment>
+        <translation>Ne soumettez jamais de site web sans titre ! Ajoutez un titre à votre site web en saisissant un texte approprié dans la balise &apos;title&apos;.</translation>
+    </message>
+    <message>
+        <source>You should never submit websites that have no title! Add a suitable title for your website in the &apos;title&apos; tag.</source>
+        <comment>IDS_4</comment>
+        <translation>Ne soumettez jamais de sites web qui n&apos;ont pas de titre ! Ajoutez un titre approprié à votre site web dans la balise &apos;title&apos;.</translation>
+    </message>
+    <message>
+        <source>The website has a title, but the title is too short. You should consider entering a longer title, for example a brief description of the content of the document.</source>
+        <comment>IDS_5</comment>
+        <translation>Le site web a un titre, mais ce titre est trop court. Envisagez un titre plus long, par exemple une brève description du contenu du document.</translation>
+    </message>
+    <message>
+        <source>Website has a title, but the title should be longer. Enter for example a brief description of the document&apos;s content of the document.</source>
+        <comment>IDS_6</comment>
+        <translation>Le site web a un titre, mais il devrait être plus long. Saisissez par exemple une brève description du contenu du document.</translation>
+    </message>
+    <message>
+        <source>Website has a correct title. However, you may add more text in the title.</source>
+        <comment>IDS_7</comment>
+        <translation>Le site web a un titre correct. Vous pouvez toutefois ajouter du texte au titre.</translation>
+    </message>
+    <message>
+        <source>Website has a correct title.</source>
+        <comment>IDS_8</comment>
+        <translation>Le site web a un titre correct.</translation>
+    </message>
+    <message>
+        <source>Title is a little too long. Consider shortening the title. Note that the title should not consist of a detailed description of your website or a list of keywords.</source>
+        <comment>IDS_9</comment>
+        <translation>Le titre est un peu trop long. Envisagez de le raccourcir. Notez que le titre ne doit pas être une description détaillée de votre site web ni une liste de mots-clés.</translation>
+    </message>
+    <message>
+        <source>The title is too long. Consider shortening the title. Note that the title should not consist of a detailed description of your website or a list of keywords.</source>
+        <comment>IDS_10</comment>
+        <translation>Le titre est trop long. Envisagez de le raccourcir. Notez que le titre ne doit pas être une description détaillée de votre site web ni une liste de mots-clés.</translation>
+    </message>
+    <message>
+        <source>The title is far too long. You must shorten the title. Note that the title should not consist of a detailed description of your website or a list of keywords.</source>
+        <comment>IDS_11</comment>
+        <translation>Le titre est beaucoup trop long. Vous devez le raccourcir. Notez que le titre ne doit pas être une description détaillée de votre site web ni une liste de mots-clés.</translation>
+    </message>
+    <message>
+        <source>The title contains no invalid capitalization.</source>
+        <comment>IDS_12</comment>
+        <translation>Le titre ne contient pas de majuscules abusives.</translation>
+    </message>
+    <message>
+        <source>Avoid unnecessary capitals! Most search services do not like them.</source>
+        <comment>IDS_13</comment>
+        <translation>Évitez les majuscules inutiles ! La plupart des services de recherche ne les apprécient pas.</translation>
+    </message>
+    <message>
+        <source>There are too many capitals in your text! Most search services do not like them.</source>
+        <comment>IDS_14</comment>
+        <translation>Votre texte contient trop de majuscules ! La plupart des services de recherche ne les apprécient pas.</translation>
+    </message>
+    <message>
+        <source>You must eliminate unnecessary capitals! Most search services do not like them.</source>
+        <comment>IDS_15</comment>
+        <translation>Vous devez supprimer les majuscules inutiles ! La plupart des services de recherche ne les apprécient pas.</translation>
+    </message>
+    <message>
+        <source>The text does not contain invalid repetitions of terms.</source>
+        <comment>IDS_16</comment>
+        <translation>Le texte ne contient pas de répétitions abusives de termes.</translation>
+    </message>
+    <message>
+        <source>Check whether your text contains invalid repetitions of terms.</source>
+        <comment>IDS_17</comment>
+        <translation>Vérifiez si votre texte contient des répétitions abusives de termes.</translation>
+    </message>
+    <message>
+        <source>Avoid repetitions of terms.</source>
+        <comment>IDS_18</comment>
+        <translation>Évitez les répétitions de termes.</translation>
+    </message>
+    <message>
+        <source>You must eliminate repeated terms.</source>
+        <comment>IDS_19</comment>
+        <translation>Vous devez supprimer les termes répétés.</translation>
+    </message>
+    <message>
+        <source>You have entered only %1 characters. This is not sufficient! We recommend to enter up to 255 characters.</source>
+        <comment>IDS_27</comment>
+        <translation>Vous n&apos;avez saisi que %1 caractères. Ce n&apos;est pas suffisant ! Nous recommandons jusqu&apos;à 255 caractères.</translation>
+    </message>
+    <message>
+        <source>You have entered only %1 characters. This by far short! We recommend to enter up to 255 characters.</source>
+        <comment>IDS_45</comment>
+        <translation>Vous n&apos;avez saisi que %1 caractères. C&apos;est beaucoup trop court ! Nous recommandons jusqu&apos;à 255 caractères.</translation>
+    </message>
+    <message>
+        <source>You have only entered %1 characters. This is not sufficient! We recommend to enter up to 255 characters.</source>
+        <comment>IDS_28</comment>
+        <translation>Vous n&apos;avez saisi que %1 caractères. Ce n&apos;est pas suffisant ! Nous recommandons jusqu&apos;à 255 caractères.</translation>
+    </message>
+    <message>
+        <source>You have entered only %1 characters. This is not sufficient! We recommend to enter up to 255 characters.</source>
+        <comment>IDS_46</comment>
+        <translation>Vous n&apos;avez saisi que %1 caractères. Ce n&apos;est pas suffisant ! Nous recommandons jusqu&apos;à 255 caractères.</translation>
+    </message>
+    <message>
+        <source>You have entered %1 characters. We recommend to enter up to 255 characters.</source>
+        <comment>IDS_29</comment>
+        <translation>Vous avez saisi %1 caractères. Nous recommandons jusqu&apos;à 255 caractères.</translation>
+    </message>
+    <message>
+        <source>Keywords entered and correct.</source>
+        <comment>IDS_30</comment>
+        <translation>Mots-clés saisis et corrects.</translation>
+    </message>
+    <message>
+        <source>Description entered and correct.</source>
+        <comment>IDS_48</comment>
+        <translation>Description saisie et correcte.</translation>
+    </message>
+    <message>
+        <source>Too many keywords! You have entered %1 characters. We recommend to enter max.255 characters.</source>
+        <comment>IDS_31</comment>
+        <translation>Trop de mots-clés ! Vous avez saisi %1 caractères. Nous recommandons 255 caractères au maximum.</translation>
+    </message>
+    <message>
+        <source>The description is too long. You have entered %1 characters. We recommend to enter max. 255 characters.</source>
+        <comment>IDS_49</comment>
+        <translation>La description est trop longue. Vous avez saisi %1 caractères. Nous recommandons 255 caractères au maximum.</translation>
+    </message>
+    <message>
+        <source>Reduce the number of keywords! You have entered %1 characters. That is too much! We recommend to enter max. 255 characters.</source>
+        <comment>IDS_32</comment>
+        <translation>Réduisez le nombre de mots-clés ! Vous avez saisi %1 caractères. C&apos;est trop ! Nous recommandons 255 caractères au maximum.</translation>
+    </message>
+    <message>
+        <source>Shorten the description! You have entered %1 characters. That is too much! We recommend to enter max. 255 characters.</source>
+        <comment>IDS_50</comment>
+        <translation>Raccourcissez la description ! Vous avez saisi %1 caractères. C&apos;est trop ! Nous recommandons 255 caractères au maximum.</translation>
+    </message>
+    <message>
+        <source>You must reduce the number of keywords! You have entered %1 characters. This is far too much! We recommend to enter max. 255 characters.</source>
+        <comment>IDS_33</comment>
+        <translation>Vous devez réduire le nombre de mots-clés ! Vous avez saisi %1 caractères. C&apos;est beaucoup trop ! Nous recommandons 255 caractères au maximum.</translation>
+    </message>
+    <message>
+        <source>You must shorten your description! You have entered %1 characters. This is far too much! We recommend to enter max.255 characters.</source>
+        <comment>IDS_51</comment>
+        <translation>Vous devez raccourcir votre description ! Vous avez saisi %1 caractères. C&apos;est beaucoup trop ! Nous recommandons 255 caractères au maximum.</translation>
+    </message>
+    <message>
+        <source>In addition, there are only %1 words, which might indicate another problem. Ensure that the individual keywords are separated by commas.</source>
+        <comment>IDS_34</comment>
+        <translation>De plus, il n&apos;y a que %1 mots, ce qui peut indiquer un autre problème. Assurez-vous que les mots-clés sont séparés par des virgules.</translation>
+    </message>
+    <message>
+        <source>In addition, there are only %1 words, which might indicate another problem.</source>
+        <comment>IDS_52</comment>
+        <translation>De plus, il n&apos;y a que %1 mots, ce qui peut indiquer un autre problème.</translation>
+    </message>
+    <message>
+        <source>In addition, there are only %1 words, which might indicate another problem. You should consider entering more terms.</source>
+        <comment>IDS_35</comment>
+        <translation>De plus, il n&apos;y a que %1 mots, ce qui peut indiquer un autre problème. Envisagez de saisir davantage de termes.</translation>
+    </message>
+    <message>
+        <source>Keywords</source>
+        <comment>IDS_25</comment>
+        <translation>Mots-clés</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <comment>IDS_43</comment>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>No keywords! Add keywords to your website by entering suitable terms through the &apos;keywords&apos; meta tag.</source>
+        <comment>IDS_26</comment>
+        <translation>Aucun mot-clé ! Ajoutez des mots-clés à votre site web en saisissant des termes appropriés dans la balise méta &apos;keywords&apos;.</translation>
+    </message>
+    <message>
+        <source>You should never submit websites without a description! Add a description to your website by entering this information through the &apos;description&apos; meta tag.</source>
+        <comment>IDS_44</comment>
+        <translation>Ne soumettez jamais de site web sans description ! Ajoutez une description à votre site web au moyen de la balise méta &apos;description&apos;.</translation>
+    </message>
+    <message>
+        <source>You must eliminate unnecessary capitals! Most search services do not like them.</source>
+        <comment>IDS_39</comment>
+        <translation>Vous devez supprimer les majuscules inutiles ! La plupart des services de recherche ne les apprécient pas.</translation>
+    </message>
+    <message>
+        <source>The keywords contain no invalid capitalization.</source>
+        <comment>IDS_36</comment>
+        <translation>Les mots-clés ne contiennent pas de majuscules abusives.</translation>
+    </message>
+    <message>
+        <source>Avoid unnecessary capitals! Most search services do not like them.</source>
+        <comment>IDS_37</comment>
+        <translation>Évitez les majuscules inutiles ! La plupart des services de recherche ne les apprécient pas.</translation>
+    </message>
+    <message>
+        <source>There are too many capitals in your text! Most search services do not like them.</source>
+        <comment>IDS_38</comment>
+        <translation>Votre texte contient trop de majuscules ! La plupart des services de recherche ne les apprécient pas.</translation>
+    </message>
+    <message>
+        <source>Description contains no invalid capitalization.</source>
+        <comment>IDS_54</comment>
+        <translation>La description ne contient pas de majuscules abusives.</translation>
+    </message>
+    <message>
+        <source>Avoid unnecessary capitals! Most search services do not like them.</source>
+        <comment>IDS_55</comment>
+        <translation>Évitez les majuscules inutiles ! La plupart des services de recherche ne les apprécient pas.</translation>
+    </message>
+    <message>
+        <source>There are too many capitals in your text! Most search services do not like them.</source>
+        <comment>IDS_56</comment>
+        <translation>Votre texte contient trop de majuscules ! La plupart des services de recherche ne les apprécient pas.</translation>
+    </message>
+    <message>
+        <source>Text contains no invalid repetitions of terms.</source>
+        <comment>IDS_57</comment>
+        <translation>Le texte ne contient pas de répétitions abusives de termes.</translation>
+    </message>
+    <message>
+        <source>Check whether your text contains invalid repetitions of terms. %1 identical terms have been found.</source>
+        <comment>IDS_40</comment>
+        <translation>Vérifiez si votre texte contient des répétitions abusives de termes. %1 termes identiques ont été trouvés.</translation>
+    </message>
+    <message>
+        <source>Avoid repetitions of terms. %1 identical terms have been found.</source>
+        <comment>IDS_41</comment>
+        <translation>Évitez les répétitions de termes. %1 termes identiques ont été trouvés.</translation>
+    </message>
+    <message>
+        <source>You must eliminate repeated terms. %1 identical terms have been found.</source>
+        <comment>IDS_42</comment>
+        <translation>Vous devez supprimer les termes répétés. %1 termes identiques ont été trouvés.</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <comment>IDS_69</comment>
+        <translation>Rafraîchissement</translation>
+    </message>
+    <message>
+        <source>No refresh</source>
+        <comment>IDS_70</comment>
+        <translation>Pas de rafraîchissement</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <comment>IDS_71</comment>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Refresh value is too low! Enter a higher value!</source>
+        <comment>IDS_61</comment>
+        <translation>La valeur de rafraîchissement est trop basse ! Saisissez une valeur plus élevée !</translation>
+    </message>
+    <message>
+        <source>Refresh value is within the acceptable range.</source>
+        <comment>IDS_62</comment>
+        <translation>La valeur de rafraîchissement se situe dans la plage acceptable.</translation>
+    </message>
+    <message>
+        <source>Overall assessment: %1 %2 - Rectify these problems before submitting your website.</source>
+        <comment>IDS_63</comment>
+        <translation>Évaluation globale : %1 %2 - Corrigez ces problèmes avant de soumettre votre site web.</translation>
+    </message>
+    <message>
+        <source>Overall assessment: %1 %2 - Read the notes and hints.</source>
+        <comment>IDS_64</comment>
+        <translation>Évaluation globale : %1 %2 - Lisez les remarques et conseils.</translation>
+    </message>
+    <message>
+        <source>Overall assessment: %1 %2 - All checked parameters are OK.</source>
+        <comment>IDS_65</comment>
+        <translation>Évaluation globale : %1 %2 - Tous les paramètres vérifiés sont corrects.</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <comment>IDS_1001</comment>
+        <translation>Statut</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <comment>IDS_1002</comment>
+        <translation>Commentaire</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <comment>IDS_1006</comment>
+        <translation>Rafraîchissement</translation>
+    </message>
+    <message>
+        <source>The website has no REFRESH value.</source>
+        <comment>IDS_68</comment>
+        <translation>Le site web n&apos;a pas de valeur REFRESH.</translation>
+    </message>
+    <message>
+        <source>The website has a REFRESH value of %1&apos;.</source>
+        <comment>IDS_67</comment>
+        <translation>Le site web a une valeur REFRESH de %1&apos;.</translation>
+    </message>
+    <message>
+        <source>Current title</source>
+        <comment>IDS_1003</comment>
+        <translation>Titre actuel</translation>
+    </message>
+    <message>
+        <source>Current keywords</source>
+        <comment>IDS_1004</comment>
+        <translation>Mots-clés actuels</translation>
+    </message>
+    <message>
+        <source>Current description</source>
+        <comment>IDS_1005</comment>
+        <translation>Description actuelle</translation>
+    </message>
+    <message>
+        <source>Number of words: %1 Number of characters: %2</source>
+        <comment>IDS_66</comment>
+        <translation>Nombre de mots : %1 Nombre de caractères : %2</translation>
+    </message>
+</context>
+<context>
+    <name>SiteValidation</name>
+    <message>
+        <source>Do you wish to continue?</source>
+        <translation>Voulez-vous continuer ?</translation>
+    </message>
+    <message>
+        <source>Avoid repeated exclamation marks. Most search services do not like them.</source>
+        <translation>Évitez les points d&apos;exclamation répétés. La plupart des services de recherche ne les apprécient pas.</translation>
+    </message>
+    <message>
+        <source>Avoid special characters such as *, # or &lt;. Most search services do not like them.</source>
+        <translation>Évitez les caractères spéciaux tels que *, # ou &lt;. La plupart des services de recherche ne les apprécient pas.</translation>
+    </message>
+    <message>
+        <source>Avoid unnecessary capitals! Most search services do not like them.</source>
+        <translation>Évitez les majuscules inutiles ! La plupart des services de recherche ne les apprécient pas.</translation>
+    </message>
+</context>
+<context>
+    <name>Startup</name>
+    <message>
+        <source>Please select a higher screen resolution. %1 cannot be run with the currently set resolution of %2 x %3.</source>
+        <comment>IDS_Aufloesung</comment>
+        <translation>Veuillez choisir une résolution d&apos;écran plus élevée. %1 ne peut pas être exécuté avec la résolution actuelle de %2 x %3.</translation>
+    </message>
+    <message>
+        <source>Sendora! Special Edition</source>
+        <comment>IDS_ProgName</comment>
+        <translation>Sendora! Special Edition</translation>
+    </message>
+    <message>
+        <source>Your system is currently set to only %1 colors. Please change the color settings in the control panel to a higher number of colors to gain a better display of the program elements!</source>
+        <comment>IDS_Farben</comment>
+        <translation>Votre système n&apos;affiche actuellement que %1 couleurs. Veuillez augmenter le nombre de couleurs dans le panneau de configuration pour un meilleur affichage des éléments du programme !</translation>
+    </message>
+    <message>
+        <source>(The current user might not have sufficient access rights!)</source>
+        <comment>IDS_Zugriffsrechte</comment>
+        <translation>(L&apos;utilisateur actuel n&apos;a peut-être pas les droits d&apos;accès suffisants !)</translation>
+    </message>
+    <message>
+        <source>Error during reading of registry data. Please check your system!</source>
+        <comment>IDS_RegLesen</comment>
+        <translation>Erreur lors de la lecture des données du registre. Veuillez vérifier votre système !</translation>
+    </message>
+    <message>
+        <source>Error has occured while writing to registry. Check your system!</source>
+        <comment>IDS_RegSchreiben</comment>
+        <translation>Une erreur s&apos;est produite lors de l&apos;écriture dans le registre. Vérifiez votre système !</translation>
+    </message>
+    <message>
+        <source>Error no. %1 - application is being terminated!</source>
+        <comment>IDS_FehlerBeenden</comment>
+        <translation>Erreur n° %1 - l&apos;application va être arrêtée !</translation>
+    </message>
+</context>
+<context>
+    <name>StringCipher</name>
+    <message>
+        <source>Base64: Incorrect string format</source>
+        <translation>Base64 : format de chaîne incorrect</translation>
+    </message>
+    <message>
+        <source>The text holds characters that cannot be enciphered.</source>
+        <translation>Le texte contient des caractères qui ne peuvent pas être chiffrés.</translation>
+    </message>
+</context>
+<context>
+    <name>TDatenmodul</name>
+    <message>
+        <source>There is no search service to edit.</source>
+        <comment>IDS_KeinDatensatz</comment>
+        <translation>Il n&apos;y a aucun service de recherche à modifier.</translation>
+    </message>
+    <message>
+        <source>The field %1 of a search service cannot be changed.</source>
+        <comment>IDS_NurLesen</comment>
+        <translation>Le champ %1 d&apos;un service de recherche ne peut pas être modifié.</translation>
+    </message>
+    <message>
+        <source>Non-critical error! Error no. %1</source>
+        <comment>IDS_NeuerDatensatz</comment>
+        <translation>Erreur non critique ! Erreur n° %1</translation>
+    </message>
+    <message>
+        <source>The search-service database is not open.</source>
+        <comment>IDS_NichtOffen</comment>
+        <translation>La base de données des services de recherche n&apos;est pas ouverte.</translation>
+    </message>
+    <message>
+        <source>Exception error during reading</source>
+        <comment>IDS_FehlerBeimLesen</comment>
+        <translation>Erreur d&apos;exception lors de la lecture</translation>
+    </message>
+    <message>
+        <source>Search engine selection file not found!</source>
+        <comment>IDS_AuswahlDateiFehlt</comment>
+        <translation>Fichier de sélection des moteurs de recherche introuvable !</translation>
+    </message>
+    <message>
+        <source>Error no. %1<byte value="xd"/><byte value="xd"/>Possible causes for this error: <byte value="xd"/>   - Application has not been closed properly.<byte value="xd"/>   - Database files have been deleted or damaged.<byte value="xd"/>   - Incorrect installation.<byte value="xd"/><byte value="xd"/>Restart your computer and then restart %2.<byte value="xd"/>If this error persists, please contact our technical support!<byte value="xd"/><byte value="xd"/>This application is now being terminated!</source>
+        <comment>IDS_DatenbankFehler</comment>
+        <translation>Erreur n° %1<byte value="xd"/><byte value="xd"/>Causes possibles de cette erreur : <byte value="xd"/>   - L&apos;application n&apos;a pas été fermée correctement.<byte value="xd"/>   - Des fichiers de la base de données ont été supprimés ou endommagés.<byte value="xd"/>   - Installation incorrecte.<byte value="xd"/><byte value="xd"/>Redémarrez votre ordinateur puis relancez %2.<byte value="xd"/>Si cette erreur persiste, veuillez contacter notre support technique !<byte value="xd"/><byte value="xd"/>L&apos;application va maintenant être fermée !</translation>
+    </message>
+    <message>
+        <source>The number of search engines has changed.<byte value="xd"/><byte value="xd"/>This problem can be solved as follows: <byte value="xd"/>Save the file and load it again.<byte value="xd"/>IMPORTANT: Save with command F i l e | S a v e   a s . . . (NOT: File|Save)!<byte value="xd"/><byte value="xd"/>If this error persists, the SIT file is damaged/invalid.</source>
+        <comment>IDS_AnzahlGeaendert</comment>
+        <translation>Le nombre de moteurs de recherche a changé.<byte value="xd"/><byte value="xd"/>Ce problème peut être résolu ainsi : <byte value="xd"/>Enregistrez le fichier puis rechargez-le.<byte value="xd"/>IMPORTANT : enregistrez avec la commande F i c h i e r | E n r e g i s t r e r   s o u s . . . (PAS : Fichier|Enregistrer) !<byte value="xd"/><byte value="xd"/>Si cette erreur persiste, le fichier SIT est endommagé/non valide.</translation>
+    </message>
+</context>
+<context>
+    <name>TLastInfo</name>
+    <message>
+        <source>Special characters have been found. Do you wish to replace these characters with HTML codes?</source>
+        <translation>Des caractères spéciaux ont été trouvés. Voulez-vous les remplacer par des codes HTML ?</translation>
+    </message>
+    <message>
+        <source>To complete the desired process, enter at least one meta tag!</source>
+        <translation>Pour effectuer cette opération, saisissez au moins une balise méta !</translation>
+    </message>
+    <message>
+        <source>Empty string - non-critical error no. 881102</source>
+        <translation>Chaîne vide - erreur non critique n° 881102</translation>
+    </message>
+    <message>
+        <source>This file has seemingly caused a program error. Please forward the file that has caused this error to</source>
+        <translation>Ce fichier semble avoir provoqué une erreur du programme. Veuillez envoyer le fichier qui a causé cette erreur à</translation>
+    </message>
+    <message>
+        <source>. Thank you!</source>
+        <translation>. Merci !</translation>
+    </message>
+    <message>
+        <source>The following meta tags are found more than once:</source>
+        <translation>Les balises méta suivantes apparaissent plusieurs fois :</translation>
+    </message>
+    <message>
+        <source>Only the first respective meta tag (of several identical ones) has been loaded!</source>
+        <translation>Seule la première de plusieurs balises méta identiques a été chargée !</translation>
+    </message>
+    <message>
+        <source>HEAD found, but HEAD does not contain any (correct or mandatory) meta tags to be loaded!</source>
+        <translation>HEAD trouvé, mais HEAD ne contient aucune balise méta (correcte ou obligatoire) à charger !</translation>
+    </message>
+</context>
+<context>
+    <name>TMetaTagData</name>
+    <message>
+        <source>File name is empty!</source>
+        <translation>Le nom de fichier est vide !</translation>
+    </message>
+    <message>
+        <source>The input %1 is not assigned!</source>
+        <translation>Le champ de saisie %1 n&apos;est pas attribué !</translation>
+    </message>
+</context>
+<context>
+    <name>TSdProjectContainer</name>
+    <message>
+        <source>The file %1 cannot be opened: %2</source>
+        <translation>Impossible d&apos;ouvrir le fichier %1 : %2</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read: %2</source>
+        <translation>Impossible de lire le fichier %1 : %2</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written: %2</source>
+        <translation>Impossible d&apos;écrire le fichier %1 : %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid date and time</source>
+        <translation>&apos;%1&apos; n&apos;est pas une date et une heure valides</translation>
+    </message>
+    <message>
+        <source>Read beyond end of file</source>
+        <translation>Lecture au-delà de la fin du fichier</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmDetailsZumSuchdienst</name>
+    <message>
+        <source>Spider search engine</source>
+        <comment>IDS_Spider</comment>
+        <translation>Moteur de recherche (robot)</translation>
+    </message>
+    <message>
+        <source>Directory</source>
+        <comment>IDS_Verzeichnis</comment>
+        <translation>Annuaire</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <comment>IDS_Andere</comment>
+        <translation>Autre</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <comment>IDS_Unbekannt</comment>
+        <translation>Inconnu</translation>
+    </message>
+    <message>
+        <source>Only manual submission</source>
+        <comment>IDS_NurManuell</comment>
+        <translation>Inscription manuelle uniquement</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <comment>IDS_Ja</comment>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>Yes, this search service charges a fee</source>
+        <comment>IDS_Kostenpflichtig</comment>
+        <translation>Oui, ce service de recherche est payant</translation>
+    </message>
+    <message>
+        <source>No, registration is free of charge</source>
+        <comment>IDS_Kostenlos</comment>
+        <translation>Non, l&apos;inscription est gratuite</translation>
+    </message>
+    <message>
+        <source>New or not very important search service</source>
+        <comment>IDS_Bewertung0</comment>
+        <translation>Service de recherche nouveau ou peu important</translation>
+    </message>
+    <message>
+        <source>Small search service</source>
+        <comment>IDS_Bewertung1</comment>
+        <translation>Petit service de recherche</translation>
+    </message>
+    <message>
+        <source>Important search service</source>
+        <comment>IDS_Bewertung2</comment>
+        <translation>Service de recherche important</translation>
+    </message>
+    <message>
+        <source>Highly important search service</source>
+        <comment>IDS_Bewertung3</comment>
+        <translation>Service de recherche très important</translation>
+    </message>
+    <message>
+        <source>Top search service</source>
+        <comment>IDS_Bewertung4</comment>
+        <translation>Service de recherche de premier plan</translation>
+    </message>
+    <message>
+        <source>Search service not yet rated</source>
+        <comment>IDS_BewertungKeine</comment>
+        <translation>Service de recherche pas encore évalué</translation>
+    </message>
+    <message>
+        <source>Up to %1 weeks</source>
+        <comment>IDS_Wochen</comment>
+        <translation>Jusqu&apos;à %1 semaines</translation>
+    </message>
+    <message>
+        <source>%1 days</source>
+        <comment>IDS_Tage</comment>
+        <translation>%1 jours</translation>
+    </message>
+    <message>
+        <source>Varies (generally several weeks)</source>
+        <comment>IDS_MehrereWochen</comment>
+        <translation>Variable (généralement plusieurs semaines)</translation>
+    </message>
+    <message>
+        <source>Varies (generally several days)</source>
+        <comment>IDS_MehrereTage</comment>
+        <translation>Variable (généralement plusieurs jours)</translation>
+    </message>
+    <message>
+        <source>Website last submitted to this search service on %1</source>
+        <comment>IDS_Zuletzt</comment>
+        <translation>Site web soumis à ce service de recherche pour la dernière fois le %1</translation>
+    </message>
+    <message>
+        <source>You have not yet submitted your current website to this search service</source>
+        <comment>IDS_NochNicht</comment>
+        <translation>Vous n&apos;avez pas encore soumis votre site web actuel à ce service de recherche</translation>
+    </message>
+    <message>
+        <source>&lt;Information not available&gt;</source>
+        <comment>IDS_KeineAngabe</comment>
+        <translation>&lt;Information non disponible&gt;</translation>
+    </message>
+    <message>
+        <source>Go to start page of </source>
+        <comment>IDS_StartSeite</comment>
+        <translation>Aller à la page d&apos;accueil de </translation>
+    </message>
+    <message>
+        <source>Go to &apos;Submit URL&apos; page of </source>
+        <comment>IDS_AnmeldeSeite</comment>
+        <translation>Aller à la page &apos;Soumettre une URL&apos; de </translation>
+    </message>
+</context>
+<context>
+    <name>TfrmEnginesExport</name>
+    <message>
+        <source>Search engines</source>
+        <comment>IDS_Suchmaschinen</comment>
+        <translation>Moteurs de recherche</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written: %2</source>
+        <comment>IDS_Schreibfehler</comment>
+        <translation>Impossible d&apos;écrire le fichier %1 : %2</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmFetchURL</name>
+    <message>
+        <source>Retrieve data</source>
+        <translation>Récupérer les données</translation>
+    </message>
+    <message>
+        <source>Please wait. The data is being retrieved</source>
+        <translation>Veuillez patienter. Les données sont en cours de récupération</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmHauptFormular</name>
+    <message>
+        <source>Sendora! Special Edition - %1</source>
+        <comment>IDS_Caption</comment>
+        <translation>Sendora! Special Edition - %1</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <comment>IDS_MnuSprache</comment>
+        <translation>&amp;Langue</translation>
+    </message>
+    <message>
+        <source>&amp;English</source>
+        <comment>IDS_MnuEnglisch</comment>
+        <translation>&amp;Anglais</translation>
+    </message>
+    <message>
+        <source>&amp;German</source>
+        <comment>IDS_MnuDeutsch</comment>
+        <translation>&amp;Allemand</translation>
+    </message>
+    <message>
+        <source>&amp;French</source>
+        <comment>IDS_MnuFranzoesisch</comment>
+        <translation>&amp;Français</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmKenndaten</name>
+    <message>
+        <source>Enter website&apos;s URL in field &apos;URL&apos; and click &apos;Check URL&apos; again!</source>
+        <translation>Saisissez l&apos;URL du site web dans le champ &apos;URL&apos; et cliquez à nouveau sur &apos;Vérifier l&apos;URL&apos; !</translation>
+    </message>
+    <message>
+        <source>Data could not be retrieved!</source>
+        <translation>Les données n&apos;ont pas pu être récupérées !</translation>
+    </message>
+    <message>
+        <source>Error code: %1 (%2).</source>
+        <translation>Code d&apos;erreur : %1 (%2).</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmKeywords</name>
+    <message>
+        <source>The clipboard contains no text but graphics, etc.! The command can therefore not be executed. Copy text to clipboard and try again.</source>
+        <translation>Le presse-papiers ne contient pas de texte mais des images, etc. ! La commande ne peut donc pas être exécutée. Copiez du texte dans le presse-papiers et réessayez.</translation>
+    </message>
+    <message>
+        <source>The clipboard contains more than 1024 characters. Only the first 1024 characters are being used. Keywords should not exceed 255 characters!</source>
+        <translation>Le presse-papiers contient plus de 1024 caractères. Seuls les 1024 premiers caractères sont utilisés. Les mots-clés ne doivent pas dépasser 255 caractères !</translation>
+    </message>
+    <message>
+        <source>Clipboard empty!</source>
+        <translation>Presse-papiers vide !</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmMetaTagGenerator</name>
+    <message>
+        <source>Educational</source>
+        <translation>Éducation</translation>
+    </message>
+    <message>
+        <source>Commercial</source>
+        <translation>Commercial</translation>
+    </message>
+    <message>
+        <source>Government/authorities</source>
+        <translation>Gouvernement/administrations</translation>
+    </message>
+    <message>
+        <source>Non-profit</source>
+        <translation>Non lucratif</translation>
+    </message>
+    <message>
+        <source>Private homepage</source>
+        <translation>Page d&apos;accueil privée</translation>
+    </message>
+    <message>
+        <source>Overwrite current meta tags?</source>
+        <translation>Écraser les balises méta actuelles ?</translation>
+    </message>
+    <message>
+        <source>No data could be imported as you have not entered the respective website details. Would you like to enter the missing website details now?</source>
+        <translation>Aucune donnée n&apos;a pu être importée car vous n&apos;avez pas saisi les informations correspondantes du site web. Voulez-vous saisir maintenant les informations manquantes ?</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmSplashMain</name>
+    <message>
+        <source>More success for your website</source>
+        <comment>IDS_Slogan</comment>
+        <translation>Plus de succès pour votre site web</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <comment>IDS_SplashVersion</comment>
+        <translation>Version %1</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmTrennzeichen</name>
+    <message>
+        <source>Clipboard contains no text</source>
+        <comment>IDS_1</comment>
+        <translation>Le presse-papiers ne contient pas de texte</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmUPManager</name>
+    <message>
+        <source>Internal error: %1  - Please contact our support team at %2!</source>
+        <comment>IDS_InternalError</comment>
+        <translation>Erreur interne : %1  - Veuillez contacter notre équipe d&apos;assistance à l&apos;adresse %2 !</translation>
+    </message>
+    <message>
+        <source>Update Manager</source>
+        <comment>IDS_Title</comment>
+        <translation>Gestionnaire de mises à jour</translation>
+    </message>
+    <message>
+        <source>FTP access</source>
+        <comment>IDS_Heading</comment>
+        <translation>Accès FTP</translation>
+    </message>
+    <message>
+        <source>&amp;Next &gt;</source>
+        <comment>IDS_Next</comment>
+        <translation>&amp;Suivant &gt;</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <comment>IDS_Exit</comment>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <comment>IDS_Cancel</comment>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>Update Manager ensures that your software is always up-to-date. All new versions are installed automatically.</source>
+        <comment>IDS_Description</comment>
+        <translation>Le gestionnaire de mises à jour maintient votre logiciel toujours à jour. Toutes les nouvelles versions sont installées automatiquement.</translation>
+    </message>
+    <message>
+        <source>Would you like to terminate the update manager now?</source>
+        <comment>IDS_CloseQuestion</comment>
+        <translation>Voulez-vous quitter le gestionnaire de mises à jour maintenant ?</translation>
+    </message>
+    <message>
+        <source>Welcome to Update Manager</source>
+        <comment>IDS_Page1</comment>
+        <translation>Bienvenue dans le gestionnaire de mises à jour</translation>
+    </message>
+    <message>
+        <source>View information</source>
+        <comment>IDS_Page2</comment>
+        <translation>Consulter les informations</translation>
+    </message>
+    <message>
+        <source>Select updates</source>
+        <comment>IDS_Page3</comment>
+        <translation>Sélectionner les mises à jour</translation>
+    </message>
+    <message>
+        <source>Processing query ...</source>
+        <comment>IDS_Page4</comment>
+        <translation>Traitement de la requête ...</translation>
+    </message>
+    <message>
+        <source>Installing updates</source>
+        <comment>IDS_Page5</comment>
+        <translation>Installation des mises à jour</translation>
+    </message>
+    <message>
+        <source>Update completed</source>
+        <comment>IDS_Page6</comment>
+        <translation>Mise à jour terminée</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <comment>IDS_Page7</comment>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>Please wait. Program is looking for available updates.</source>
+        <comment>IDS_LookingForUpdates</comment>
+        <translation>Veuillez patienter. Le programme recherche les mises à jour disponibles.</translation>
+    </message>
+    <message>
+        <source>Update Manager ensures that your software is always up-to-date.</source>
+        <comment>IDS_Page1a</comment>
+        <translation>Le gestionnaire de mises à jour maintient votre logiciel toujours à jour.</translation>
+    </message>
+    <message>
+        <source>Start Update Manager to detect and install all currently available updates.</source>
+        <comment>IDS_Page1b</comment>
+        <translation>Lancez le gestionnaire de mises à jour pour détecter et installer toutes les mises à jour disponibles.</translation>
+    </message>
+    <message>
+        <source>Click &quot;Next &gt;&quot; to start process.</source>
+        <comment>IDS_Page1c</comment>
+        <translation>Cliquez sur « Suivant &gt; » pour lancer le processus.</translation>
+    </message>
+    <message>
+        <source>Select the update you wish to install. We recommend to always install all updates.</source>
+        <comment>IDS_Page3a</comment>
+        <translation>Sélectionnez la mise à jour à installer. Nous recommandons de toujours installer toutes les mises à jour.</translation>
+    </message>
+    <message>
+        <source>Details:</source>
+        <comment>IDS_Details</comment>
+        <translation>Détails :</translation>
+    </message>
+    <message>
+        <source>Your software has been successfully updated. The following updates have been installed:</source>
+        <comment>IDS_Page6a</comment>
+        <translation>Votre logiciel a été mis à jour avec succès. Les mises à jour suivantes ont été installées :</translation>
+    </message>
+    <message>
+        <source>Click &quot;Close&quot; to exit Update Manager.</source>
+        <comment>IDS_Page6b</comment>
+        <translation>Cliquez sur « Fermer » pour quitter le gestionnaire de mises à jour.</translation>
+    </message>
+    <message>
+        <source>Connecting to server ...</source>
+        <comment>IDS_StepConnect</comment>
+        <translation>Connexion au serveur ...</translation>
+    </message>
+    <message>
+        <source>Disconnecting ...</source>
+        <comment>IDS_StepDisconnect</comment>
+        <translation>Déconnexion ...</translation>
+    </message>
+    <message>
+        <source>Looking for available updates ...</source>
+        <comment>IDS_StepLooking</comment>
+        <translation>Recherche des mises à jour disponibles ...</translation>
+    </message>
+    <message>
+        <source>Transferring updates</source>
+        <comment>IDS_StepTransfer</comment>
+        <translation>Transfert des mises à jour</translation>
+    </message>
+    <message>
+        <source>Required data has been found. Click &quot;Next &gt;&quot;.</source>
+        <comment>IDS_LabelOK1</comment>
+        <translation>Les données nécessaires ont été trouvées. Cliquez sur « Suivant &gt; ».</translation>
+    </message>
+    <message>
+        <source>Selected updates have been successfully installed. Click &quot;Next &gt;&quot;.</source>
+        <comment>IDS_LabelOK2</comment>
+        <translation>Les mises à jour sélectionnées ont été installées avec succès. Cliquez sur « Suivant &gt; ».</translation>
+    </message>
+    <message>
+        <source>Download not completed. Click &quot;Close&quot; to exit Update Manager.</source>
+        <comment>IDS_LabelFehler</comment>
+        <translation>Téléchargement inachevé. Cliquez sur « Fermer » pour quitter le gestionnaire de mises à jour.</translation>
+    </message>
+    <message>
+        <source>Cannot retrieve version information because no home URL was provided.</source>
+        <comment>IDS_NoHomeUrl</comment>
+        <translation>Impossible de récupérer les informations de version car aucune URL d&apos;origine n&apos;a été fournie.</translation>
+    </message>
+    <message>
+        <source>Connection error: </source>
+        <comment>IDS_ConnectionError</comment>
+        <translation>Erreur de connexion : </translation>
+    </message>
+    <message>
+        <source>Error code: </source>
+        <comment>IDS_ErrorCode</comment>
+        <translation>Code d&apos;erreur : </translation>
+    </message>
+    <message>
+        <source>No updates available!</source>
+        <comment>IDS_NoUpdates</comment>
+        <translation>Aucune mise à jour disponible !</translation>
+    </message>
+    <message>
+        <source>Available updates</source>
+        <comment>IDS_AvailableUpdates</comment>
+        <translation>Mises à jour disponibles</translation>
+    </message>
+    <message>
+        <source>The update manager was unable to load the available update (error code: %1). This problem is most likely only temporary (e.g. update server temporarily offline, etc.).</source>
+        <comment>IDS_FetchFailed</comment>
+        <translation>Le gestionnaire de mises à jour n&apos;a pas pu charger la mise à jour disponible (code d&apos;erreur : %1). Ce problème n&apos;est très probablement que temporaire (par ex. serveur de mises à jour momentanément hors ligne, etc.).</translation>
+    </message>
+    <message>
+        <source>Please try to download again later. If this error persists, please download the update directly from our website (%1)!</source>
+        <comment>IDS_FetchFailed2</comment>
+        <translation>Veuillez réessayer le téléchargement plus tard. Si cette erreur persiste, téléchargez la mise à jour directement depuis notre site web (%1) !</translation>
+    </message>
+    <message>
+        <source>Update manager is being terminated.</source>
+        <comment>IDS_Terminated</comment>
+        <translation>Le gestionnaire de mises à jour va être fermé.</translation>
+    </message>
+    <message>
+        <source>Process has been terminated (error code: %1).</source>
+        <comment>IDS_DownloadCancelled</comment>
+        <translation>Le processus a été interrompu (code d&apos;erreur : %1).</translation>
+    </message>
+    <message>
+        <source>The update manager was unable to download the available updates (error code: %1, %2). This problem is most likely only temporary (e.g. update server temporarily offline, etc.).</source>
+        <comment>IDS_DownloadFailed</comment>
+        <translation>Le gestionnaire de mises à jour n&apos;a pas pu télécharger les mises à jour disponibles (code d&apos;erreur : %1, %2). Ce problème n&apos;est très probablement que temporaire (par ex. serveur de mises à jour momentanément hors ligne, etc.).</translation>
+    </message>
+    <message>
+        <source>Please check your proxy settings and try again. If this error persists, please contact our technical support.</source>
+        <comment>IDS_DownloadFailed2</comment>
+        <translation>Veuillez vérifier vos paramètres de proxy et réessayer. Si cette erreur persiste, veuillez contacter notre support technique.</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <comment>IDS_Progress</comment>
+        <translation>Progression</translation>
+    </message>
+    <message>
+        <source>New version is being downloaded</source>
+        <comment>IDS_Downloading</comment>
+        <translation>La nouvelle version est en cours de téléchargement</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <comment>IDS_ProgressCancel</comment>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>%1 of %2 bytes received.</source>
+        <comment>IDS_BytesReceived</comment>
+        <translation>%1 octets reçus sur %2.</translation>
+    </message>
+    <message>
+        <source>The installation utility of the new version has been saved in the following directory and can be started again at any time, if required: </source>
+        <comment>IDS_SetupSaved</comment>
+        <translation>L&apos;utilitaire d&apos;installation de la nouvelle version a été enregistré dans le dossier suivant et peut être relancé à tout moment si nécessaire : </translation>
+    </message>
+    <message>
+        <source>Installation utility cannot be started!</source>
+        <comment>IDS_SetupCannotStart</comment>
+        <translation>L&apos;utilitaire d&apos;installation ne peut pas être lancé !</translation>
+    </message>
+    <message>
+        <source>Could not close database!</source>
+        <comment>IDS_CannotClose</comment>
+        <translation>Impossible de fermer la base de données !</translation>
+    </message>
+    <message>
+        <source>Could not open database!</source>
+        <comment>IDS_CannotOpen</comment>
+        <translation>Impossible d&apos;ouvrir la base de données !</translation>
+    </message>
+    <message>
+        <source>The database update has been installed successfully.</source>
+        <comment>IDS_DatabaseInstalled</comment>
+        <translation>La mise à jour de la base de données a été installée avec succès.</translation>
+    </message>
+    <message>
+        <source>Error during installation of the database update</source>
+        <comment>IDS_DatabaseFailed</comment>
+        <translation>Erreur lors de l&apos;installation de la mise à jour de la base de données</translation>
+    </message>
+    <message>
+        <source>Please close %1 and copy the content of the %2 zip file to the DATA subfolder in the %3 folder.</source>
+        <comment>IDS_DatabaseFailed2</comment>
+        <translation>Veuillez fermer %1 et copier le contenu du fichier zip %2 dans le sous-dossier DATA du dossier %3.</translation>
+    </message>
+    <message>
+        <source>Please close %1 and copy the content of the %2 zip file to the %3 program folder.</source>
+        <comment>IDS_CopyToProgramFolder</comment>
+        <translation>Veuillez fermer %1 et copier le contenu du fichier zip %2 dans le dossier du programme %3.</translation>
+    </message>
+    <message>
+        <source>The help file has been installed successfully.</source>
+        <comment>IDS_HelpInstalled</comment>
+        <translation>Le fichier d&apos;aide a été installé avec succès.</translation>
+    </message>
+    <message>
+        <source>Error during installation of the help update</source>
+        <comment>IDS_HelpFailed</comment>
+        <translation>Erreur lors de l&apos;installation de la mise à jour de l&apos;aide</translation>
+    </message>
+    <message>
+        <source>The documentation has been installed successfully.</source>
+        <comment>IDS_DocuInstalled</comment>
+        <translation>La documentation a été installée avec succès.</translation>
+    </message>
+    <message>
+        <source>Error during installation of the documentation update</source>
+        <comment>IDS_DocuFailed</comment>
+        <translation>Erreur lors de l&apos;installation de la mise à jour de la documentation</translation>
+    </message>
+    <message>
+        <source>Update of program files successfully completed. %1 is being restarted.</source>
+        <comment>IDS_ProgramInstalled</comment>
+        <translation>La mise à jour des fichiers du programme est terminée. %1 va redémarrer.</translation>
+    </message>
+    <message>
+        <source>An internal error occurred during the decompressing of the files.</source>
+        <comment>IDS_ProgramFailed</comment>
+        <translation>Une erreur interne s&apos;est produite lors de la décompression des fichiers.</translation>
+    </message>
+    <message>
+        <source>Restart %1.</source>
+        <comment>IDS_Restart</comment>
+        <translation>Redémarrez %1.</translation>
+    </message>
+    <message>
+        <source>Errors occurred. Please follow the instructions on the following pages.</source>
+        <comment>IDS_ErrorsOccurred</comment>
+        <translation>Des erreurs se sont produites. Veuillez suivre les instructions des pages suivantes.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <comment>IDS_ErrorCaption</comment>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>Installation utility is being started. %1 is therefore being terminated. After successful installation of the new version, start program as usual via the applications menu of your desktop (%2)</source>
+        <comment>IDS_SetupStarting</comment>
+        <translation>L&apos;utilitaire d&apos;installation va être lancé. %1 va donc être fermé. Une fois la nouvelle version installée, lancez le programme comme d&apos;habitude depuis le menu des applications de votre bureau (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmWaitDialog</name>
+    <message>
+        <source>&amp;Abort</source>
+        <comment>IDS_Abbruch</comment>
+        <translation>&amp;Annuler</translation>
+    </message>
+</context>
 </TS>

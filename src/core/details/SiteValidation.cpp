@@ -24,10 +24,11 @@ bool isAccentedLowerLetter(QChar c)
     return (u >= 223 && u <= 246) || (u >= 248 && u <= 255);
 }
 
-QString tr(const char* text)
+// Texts of this file are looked up under one context, which lupdate sees too.
+struct Tr
 {
-    return QCoreApplication::translate("SiteValidation", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(SiteValidation)
+};
 
 } // namespace
 
@@ -143,15 +144,15 @@ bool confirmTitle(const QString& title)
     bool focusBack = false;
     auto warn = [&](const QString& text) {
         messages.information(text);
-        if (messages.confirm(tr("Do you wish to continue?")) == Messages::Result::No)
+        if (messages.confirm(Tr::tr("Do you wish to continue?")) == Messages::Result::No)
             focusBack = true;
     };
     if (findings.repeatedExclamation)
-        warn(tr("Avoid repeated exclamation marks. Most search services do not like them."));
+        warn(Tr::tr("Avoid repeated exclamation marks. Most search services do not like them."));
     if (findings.specialCharacters)
-        warn(tr("Avoid special characters such as *, # or <. Most search services do not like them."));
+        warn(Tr::tr("Avoid special characters such as *, # or <. Most search services do not like them."));
     if (findings.tooManyCapitals)
-        warn(tr("Avoid unnecessary capitals! Most search services do not like them."));
+        warn(Tr::tr("Avoid unnecessary capitals! Most search services do not like them."));
     return focusBack;
 }
 

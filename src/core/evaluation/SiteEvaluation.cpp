@@ -8,10 +8,11 @@
 namespace SiteEvaluation {
 namespace {
 
-QString tr(const char* text, const char* id)
+// Texts of this file are looked up under one context, which lupdate sees too.
+struct Tr
 {
-    return QCoreApplication::translate("SiteEvaluation", text, id);
-}
+    Q_DECLARE_TR_FUNCTIONS(SiteEvaluation)
+};
 
 // The points of the keywords' and the description's length table.
 int lengthPoints(int length)
@@ -36,12 +37,12 @@ int lengthPoints(int length)
 QString ratingFor(int score)
 {
     if (score < 41)
-        return tr("Error!", "IDS_21");
+        return Tr::tr("Error!", "IDS_21");
     if (score <= 49)
-        return tr("Not OK", "IDS_22");
+        return Tr::tr("Not OK", "IDS_22");
     if (score <= 56)
-        return tr("Partly OK", "IDS_23");
-    return tr("OK", "IDS_24");
+        return Tr::tr("Partly OK", "IDS_23");
+    return Tr::tr("OK", "IDS_24");
 }
 
 // Capital share points; 8 extra for a text of more than four words without points.
@@ -75,7 +76,7 @@ ElementResult evaluateTitle(const QString& title)
 {
     ElementResult r;
     r.element = Element::Title;
-    r.name = tr("Title", "IDS_2");
+    r.name = Tr::tr("Title", "IDS_2");
     r.text = title;
     r.length = int(title.size());
     r.wordCount = wordCount(title);
@@ -83,63 +84,63 @@ ElementResult evaluateTitle(const QString& title)
     const QString upper = TextLines::trimBlanks(title).toUpper();
     if (upper == QLatin1String("INDEX") || upper == QLatin1String("INDEX.HTML")
         || upper == QLatin1String("INDEX.HTM")) {
-        messages.append(tr("You have not entered a title. Replace \"index\" with suitable title.", "IDS_3"));
+        messages.append(Tr::tr("You have not entered a title. Replace \"index\" with suitable title.", "IDS_3"));
     } else if (title.isEmpty()) {
-        messages.append(tr("You should never submit websites without a title! Add a title to your "
+        messages.append(Tr::tr("You should never submit websites without a title! Add a title to your "
                            "website by entering a suitable text in the 'title' tag.",
                            "IDS_20"));
     } else {
         const int L = r.length;
         if (r.wordCount == 0) {
-            messages.append(tr("You should never submit websites that have no title! Add a suitable "
+            messages.append(Tr::tr("You should never submit websites that have no title! Add a suitable "
                                "title for your website in the 'title' tag.",
                                "IDS_4"));
         } else if (L <= 9) {
             r.score += 10;
-            messages.append(tr("The website has a title, but the title is too short. You should "
+            messages.append(Tr::tr("The website has a title, but the title is too short. You should "
                                "consider entering a longer title, for example a brief description "
                                "of the content of the document.",
                                "IDS_5"));
         } else if (L <= 20) {
             r.score += 18;
-            messages.append(tr("Website has a title, but the title should be longer. Enter for "
+            messages.append(Tr::tr("Website has a title, but the title should be longer. Enter for "
                                "example a brief description of the document's content of the "
                                "document.",
                                "IDS_6"));
         } else if (L <= 39) {
             r.score += 19;
-            messages.append(tr("Website has a correct title. However, you may add more text in the "
+            messages.append(Tr::tr("Website has a correct title. However, you may add more text in the "
                                "title.",
                                "IDS_7"));
         } else if (L <= 140) {
             r.score += 20;
-            messages.append(tr("Website has a correct title.", "IDS_8"));
+            messages.append(Tr::tr("Website has a correct title.", "IDS_8"));
         } else if (L <= 180) {
             r.score += 18;
-            messages.append(tr("Title is a little too long. Consider shortening the title. Note that "
+            messages.append(Tr::tr("Title is a little too long. Consider shortening the title. Note that "
                                "the title should not consist of a detailed description of your "
                                "website or a list of keywords.",
                                "IDS_9"));
         } else if (L <= 220) {
             r.score += 16;
-            messages.append(tr("The title is too long. Consider shortening the title. Note that the "
+            messages.append(Tr::tr("The title is too long. Consider shortening the title. Note that the "
                                "title should not consist of a detailed description of your website "
                                "or a list of keywords.",
                                "IDS_10"));
         } else {
             r.score += 10;
-            messages.append(tr("The title is far too long. You must shorten the title. Note that the "
+            messages.append(Tr::tr("The title is far too long. You must shorten the title. Note that the "
                                "title should not consist of a detailed description of your website "
                                "or a list of keywords.",
                                "IDS_11"));
         }
         addCapitals(r, messages,
-                    { tr("The title contains no invalid capitalization.", "IDS_12"),
-                      tr("Avoid unnecessary capitals! Most search services do not like them.", "IDS_13"),
-                      tr("There are too many capitals in your text! Most search services do not "
+                    { Tr::tr("The title contains no invalid capitalization.", "IDS_12"),
+                      Tr::tr("Avoid unnecessary capitals! Most search services do not like them.", "IDS_13"),
+                      Tr::tr("There are too many capitals in your text! Most search services do not "
                          "like them.",
                          "IDS_14"),
-                      tr("You must eliminate unnecessary capitals! Most search services do not like "
+                      Tr::tr("You must eliminate unnecessary capitals! Most search services do not like "
                          "them.",
                          "IDS_15") });
         if (r.wordCount < 3) {
@@ -148,15 +149,15 @@ ElementResult evaluateTitle(const QString& title)
             const double ratio = repetitions(title, true).distinctRatio();
             if (ratio > 0.9) {
                 r.score += 20;
-                messages.append(tr("The text does not contain invalid repetitions of terms.", "IDS_16"));
+                messages.append(Tr::tr("The text does not contain invalid repetitions of terms.", "IDS_16"));
             } else if (ratio > 0.8) {
                 r.score += 18;
-                messages.append(tr("Check whether your text contains invalid repetitions of terms.", "IDS_17"));
+                messages.append(Tr::tr("Check whether your text contains invalid repetitions of terms.", "IDS_17"));
             } else if (ratio > 0.6) {
                 r.score += ratio > 0.7 ? 16 : 14;
-                messages.append(tr("Avoid repetitions of terms.", "IDS_18"));
+                messages.append(Tr::tr("Avoid repetitions of terms.", "IDS_18"));
             } else {
-                messages.append(tr("You must eliminate repeated terms.", "IDS_19"));
+                messages.append(Tr::tr("You must eliminate repeated terms.", "IDS_19"));
             }
         }
     }
@@ -170,64 +171,64 @@ QString lengthMessage(bool keywords, int L, int N)
 {
     QString text;
     if (L <= 50) {
-        text = keywords ? tr("You have entered only %1 characters. This is not sufficient! We "
+        text = keywords ? Tr::tr("You have entered only %1 characters. This is not sufficient! We "
                              "recommend to enter up to 255 characters.",
                              "IDS_27")
-                        : tr("You have entered only %1 characters. This by far short! We recommend "
+                        : Tr::tr("You have entered only %1 characters. This by far short! We recommend "
                              "to enter up to 255 characters.",
                              "IDS_45");
     } else if (L <= 150) {
-        text = keywords ? tr("You have only entered %1 characters. This is not sufficient! We "
+        text = keywords ? Tr::tr("You have only entered %1 characters. This is not sufficient! We "
                              "recommend to enter up to 255 characters.",
                              "IDS_28")
-                        : tr("You have entered only %1 characters. This is not sufficient! We "
+                        : Tr::tr("You have entered only %1 characters. This is not sufficient! We "
                              "recommend to enter up to 255 characters.",
                              "IDS_46");
     } else if (L <= 200) {
-        text = tr("You have entered %1 characters. We recommend to enter up to 255 characters.",
-                  keywords ? "IDS_29" : "IDS_47");
+        text = Tr::tr("You have entered %1 characters. We recommend to enter up to 255 characters.",
+                  "IDS_29");
     } else if (L <= 256) {
-        return keywords ? tr("Keywords entered and correct.", "IDS_30")
-                        : tr("Description entered and correct.", "IDS_48");
+        return keywords ? Tr::tr("Keywords entered and correct.", "IDS_30")
+                        : Tr::tr("Description entered and correct.", "IDS_48");
     } else if (L <= 350) {
-        text = keywords ? tr("Too many keywords! You have entered %1 characters. We recommend to "
+        text = keywords ? Tr::tr("Too many keywords! You have entered %1 characters. We recommend to "
                              "enter max.255 characters.",
                              "IDS_31")
-                        : tr("The description is too long. You have entered %1 characters. We "
+                        : Tr::tr("The description is too long. You have entered %1 characters. We "
                              "recommend to enter max. 255 characters.",
                              "IDS_49");
     } else if (L <= 450) {
-        text = keywords ? tr("Reduce the number of keywords! You have entered %1 characters. That "
+        text = keywords ? Tr::tr("Reduce the number of keywords! You have entered %1 characters. That "
                              "is too much! We recommend to enter max. 255 characters.",
                              "IDS_32")
-                        : tr("Shorten the description! You have entered %1 characters. That is too "
+                        : Tr::tr("Shorten the description! You have entered %1 characters. That is too "
                              "much! We recommend to enter max. 255 characters.",
                              "IDS_50");
     } else {
-        text = keywords ? tr("You must reduce the number of keywords! You have entered %1 "
+        text = keywords ? Tr::tr("You must reduce the number of keywords! You have entered %1 "
                              "characters. This is far too much! We recommend to enter max. 255 "
                              "characters.",
                              "IDS_33")
-                        : tr("You must shorten your description! You have entered %1 characters. "
+                        : Tr::tr("You must shorten your description! You have entered %1 characters. "
                              "This is far too much! We recommend to enter max.255 characters.",
                              "IDS_51");
         text = text.arg(L);
         // The word remark follows in the same message, after one blank.
         if (N <= 4) {
             text += QLatin1Char(' ')
-                + (keywords ? tr("In addition, there are only %1 words, which might indicate "
+                + (keywords ? Tr::tr("In addition, there are only %1 words, which might indicate "
                                  "another problem. Ensure that the individual keywords are "
                                  "separated by commas.",
                                  "IDS_34")
-                            : tr("In addition, there are only %1 words, which might indicate "
+                            : Tr::tr("In addition, there are only %1 words, which might indicate "
                                  "another problem.",
                                  "IDS_52"))
                       .arg(N);
         } else if (N <= 9) {
             text += QLatin1Char(' ')
-                + tr("In addition, there are only %1 words, which might indicate another problem. "
+                + Tr::tr("In addition, there are only %1 words, which might indicate another problem. "
                      "You should consider entering more terms.",
-                     keywords ? "IDS_35" : "IDS_53")
+                     "IDS_35")
                       .arg(N);
         }
         return text;
@@ -239,15 +240,15 @@ ElementResult evaluateText(bool keywords, const QString& value)
 {
     ElementResult r;
     r.element = keywords ? Element::Keywords : Element::Description;
-    r.name = keywords ? tr("Keywords", "IDS_25") : tr("Description", "IDS_43");
+    r.name = keywords ? Tr::tr("Keywords", "IDS_25") : Tr::tr("Description", "IDS_43");
     r.text = value;
     r.length = int(value.size());
     r.wordCount = wordCount(value);
     const QString missing = keywords
-        ? tr("No keywords! Add keywords to your website by entering suitable terms through the "
+        ? Tr::tr("No keywords! Add keywords to your website by entering suitable terms through the "
              "'keywords' meta tag.",
              "IDS_26")
-        : tr("You should never submit websites without a description! Add a description to your "
+        : Tr::tr("You should never submit websites without a description! Add a description to your "
              "website by entering this information through the 'description' meta tag.",
              "IDS_44");
     QStringList messages;
@@ -260,22 +261,22 @@ ElementResult evaluateText(bool keywords, const QString& value)
             r.score += lengthPoints(r.length);
             messages.append(lengthMessage(keywords, r.length, r.wordCount));
         }
-        const QString eliminate = tr("You must eliminate unnecessary capitals! Most search services "
+        const QString eliminate = Tr::tr("You must eliminate unnecessary capitals! Most search services "
                                      "do not like them.",
                                      "IDS_39");
         if (keywords) {
             addCapitals(r, messages,
-                        { tr("The keywords contain no invalid capitalization.", "IDS_36"),
-                          tr("Avoid unnecessary capitals! Most search services do not like them.", "IDS_37"),
-                          tr("There are too many capitals in your text! Most search services do "
+                        { Tr::tr("The keywords contain no invalid capitalization.", "IDS_36"),
+                          Tr::tr("Avoid unnecessary capitals! Most search services do not like them.", "IDS_37"),
+                          Tr::tr("There are too many capitals in your text! Most search services do "
                              "not like them.",
                              "IDS_38"),
                           eliminate });
         } else {
             addCapitals(r, messages,
-                        { tr("Description contains no invalid capitalization.", "IDS_54"),
-                          tr("Avoid unnecessary capitals! Most search services do not like them.", "IDS_55"),
-                          tr("There are too many capitals in your text! Most search services do "
+                        { Tr::tr("Description contains no invalid capitalization.", "IDS_54"),
+                          Tr::tr("Avoid unnecessary capitals! Most search services do not like them.", "IDS_55"),
+                          Tr::tr("There are too many capitals in your text! Most search services do "
                              "not like them.",
                              "IDS_56"),
                           eliminate });
@@ -290,23 +291,23 @@ ElementResult evaluateText(bool keywords, const QString& value)
                                   keywords ? 0.7 : 0.6, keywords ? 0.6 : 0.5 };
             if (ratio > t[0]) {
                 r.score += 20;
-                messages.append(keywords ? tr("The text does not contain invalid repetitions of terms.", "IDS_16")
-                                         : tr("Text contains no invalid repetitions of terms.", "IDS_57"));
+                messages.append(keywords ? Tr::tr("The text does not contain invalid repetitions of terms.", "IDS_16")
+                                         : Tr::tr("Text contains no invalid repetitions of terms.", "IDS_57"));
             } else if (ratio > t[1]) {
                 r.score += 18;
-                messages.append(tr("Check whether your text contains invalid repetitions of terms. "
+                messages.append(Tr::tr("Check whether your text contains invalid repetitions of terms. "
                                    "%1 identical terms have been found.",
-                                   keywords ? "IDS_40" : "IDS_58")
+                                   "IDS_40")
                                     .arg(rep.repeated));
             } else if (ratio > t[3]) {
                 r.score += ratio > t[2] ? 16 : 14;
-                messages.append(tr("Avoid repetitions of terms. %1 identical terms have been found.",
-                                   keywords ? "IDS_41" : "IDS_59")
+                messages.append(Tr::tr("Avoid repetitions of terms. %1 identical terms have been found.",
+                                   "IDS_41")
                                     .arg(rep.repeated));
             } else {
-                messages.append(tr("You must eliminate repeated terms. %1 identical terms have been "
+                messages.append(Tr::tr("You must eliminate repeated terms. %1 identical terms have been "
                                    "found.",
-                                   keywords ? "IDS_42" : "IDS_60")
+                                   "IDS_42")
                                     .arg(rep.repeated));
             }
         }
@@ -320,17 +321,17 @@ ElementResult evaluateRefresh(int delay)
 {
     ElementResult r;
     r.element = Element::Refresh;
-    r.name = tr("Refresh", "IDS_69");
+    r.name = Tr::tr("Refresh", "IDS_69");
     if (delay < 0) {
-        r.comment = tr("No refresh", "IDS_70");
-        r.rating = tr("OK", "IDS_71");
+        r.comment = Tr::tr("No refresh", "IDS_70");
+        r.rating = Tr::tr("OK", "IDS_71");
         r.score = 60;
     } else if (delay <= 9) {
-        r.comment = tr("Refresh value is too low! Enter a higher value!", "IDS_61");
-        r.rating = tr("Error!", "IDS_21");
+        r.comment = Tr::tr("Refresh value is too low! Enter a higher value!", "IDS_61");
+        r.rating = Tr::tr("Error!", "IDS_21");
     } else {
-        r.comment = tr("Refresh value is within the acceptable range.", "IDS_62");
-        r.rating = tr("OK", "IDS_24");
+        r.comment = Tr::tr("Refresh value is within the acceptable range.", "IDS_62");
+        r.rating = Tr::tr("OK", "IDS_24");
         r.score = 60;
     }
     return r;
@@ -412,17 +413,17 @@ Result evaluate(const QString& title, const QString& keywords, const QString& de
     const QString percent = QStringLiteral("%");
     if (result.sum <= 220) {
         result.band = Band::Red;
-        result.statusText = tr("Overall assessment: %1 %2 - Rectify these problems before submitting "
+        result.statusText = Tr::tr("Overall assessment: %1 %2 - Rectify these problems before submitting "
                                "your website.",
                                "IDS_63")
                                 .arg(result.percentText, percent);
     } else if (result.sum <= 230) {
         result.band = Band::Yellow;
-        result.statusText = tr("Overall assessment: %1 %2 - Read the notes and hints.", "IDS_64")
+        result.statusText = Tr::tr("Overall assessment: %1 %2 - Read the notes and hints.", "IDS_64")
                                 .arg(result.percentText, percent);
     } else {
         result.band = Band::Green;
-        result.statusText = tr("Overall assessment: %1 %2 - All checked parameters are OK.", "IDS_65")
+        result.statusText = Tr::tr("Overall assessment: %1 %2 - All checked parameters are OK.", "IDS_65")
                                 .arg(result.percentText, percent);
     }
     return result;
@@ -435,31 +436,29 @@ QList<DetailPart> details(const Result& result, int index)
         return parts;
     const ElementResult& e = result.elements.at(index);
     using Style = DetailPart::Style;
-    parts.append({ Style::Heading, tr("Status", "IDS_1001") });
+    parts.append({ Style::Heading, Tr::tr("Status", "IDS_1001") });
     parts.append({ Style::Plain, e.rating });
     parts.append({ Style::Plain, QString() });
-    parts.append({ Style::Heading, tr("Comment", "IDS_1002") });
+    parts.append({ Style::Heading, Tr::tr("Comment", "IDS_1002") });
     parts.append({ Style::Plain, e.comment });
     parts.append({ Style::Plain, QString() });
     if (e.element == Element::Refresh) {
-        parts.append({ Style::Heading, tr("Refresh", "IDS_1006") });
+        parts.append({ Style::Heading, Tr::tr("Refresh", "IDS_1006") });
         parts.append({ Style::Plain,
                        result.refreshDelay < 0
-                           ? tr("The website has no REFRESH value.", "IDS_68")
-                           : tr("The website has a REFRESH value of %1'.", "IDS_67").arg(result.refreshDelay) });
+                           ? Tr::tr("The website has no REFRESH value.", "IDS_68")
+                           : Tr::tr("The website has a REFRESH value of %1'.", "IDS_67").arg(result.refreshDelay) });
         return parts;
     }
-    const char* heading = e.element == Element::Title ? "Current title"
-        : e.element == Element::Keywords             ? "Current keywords"
-                                                     : "Current description";
-    const char* id = e.element == Element::Title ? "IDS_1003"
-        : e.element == Element::Keywords        ? "IDS_1004"
-                                                : "IDS_1005";
-    parts.append({ Style::Heading, QCoreApplication::translate("SiteEvaluation", heading, id) });
+    const QString heading = e.element == Element::Title
+        ? Tr::tr("Current title", "IDS_1003")
+        : e.element == Element::Keywords ? Tr::tr("Current keywords", "IDS_1004")
+                                         : Tr::tr("Current description", "IDS_1005");
+    parts.append({ Style::Heading, heading });
     parts.append({ Style::Plain, e.text });
     parts.append({ Style::Plain, QString() });
     parts.append({ Style::BoldUnderlined,
-                   tr("Number of words: %1 Number of characters: %2", "IDS_66").arg(e.wordCount).arg(e.length) });
+                   Tr::tr("Number of words: %1 Number of characters: %2", "IDS_66").arg(e.wordCount).arg(e.length) });
     return parts;
 }
 

@@ -14,8 +14,13 @@ using Input = TMetaTagInputs::Input;
 QString pageTypeForWebtype(int webtype)
 {
     // The page-type suggestions of the generator window, matched to the web types.
-    static const char* const pageTypes[] = { "Educational", "Commercial", "Government/authorities",
-                                             "Non-profit", "Private homepage" };
+    static const char* const pageTypes[] = {
+        QT_TRANSLATE_NOOP("TfrmMetaTagGenerator", "Educational"),
+        QT_TRANSLATE_NOOP("TfrmMetaTagGenerator", "Commercial"),
+        QT_TRANSLATE_NOOP("TfrmMetaTagGenerator", "Government/authorities"),
+        QT_TRANSLATE_NOOP("TfrmMetaTagGenerator", "Non-profit"),
+        QT_TRANSLATE_NOOP("TfrmMetaTagGenerator", "Private homepage"),
+    };
     if (webtype < 0 || webtype > 4)
         return {};
     return QCoreApplication::translate("TfrmMetaTagGenerator", pageTypes[webtype]);

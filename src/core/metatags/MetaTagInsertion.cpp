@@ -15,10 +15,11 @@
 namespace MetaTagInsertion {
 namespace {
 
-QString tr(const char* text)
+// Texts of this file are looked up under one context, which lupdate sees too.
+struct Tr
 {
-    return QCoreApplication::translate("MetaTagInsertion", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(MetaTagInsertion)
+};
 
 QString native(const QString& path)
 {
@@ -74,10 +75,10 @@ bool confirmAndInsert(const QString& sourcePath, const QString& targetPath)
 {
     Messages& messages = Platform::messages();
     if (sourcePath == targetPath) {
-        messages.error(tr("Source and target file must not be identical!"));
+        messages.error(Tr::tr("Source and target file must not be identical!"));
         return false;
     }
-    if (messages.confirm(tr("Insert meta tags from file %1 into %2?")
+    if (messages.confirm(Tr::tr("Insert meta tags from file %1 into %2?")
                              .arg(native(sourcePath), native(targetPath)))
         != Messages::Result::Yes)
         return false;
@@ -95,7 +96,7 @@ bool insertMetaTags(const QString& sourcePath, const QString& targetPath)
     const bool metaTagFile = isMetaTagFile(sourceLines);
     TLastInfo info;
     if (!metaTagFile && !info.ReadFromLines(sourceLines)) {
-        messages.error(tr("File %1 does not seem to be a valid mtg-file. Only mtg-files may be used!")
+        messages.error(Tr::tr("File %1 does not seem to be a valid mtg-file. Only mtg-files may be used!")
                            .arg(native(sourcePath)));
         return false;
     }
@@ -103,13 +104,13 @@ bool insertMetaTags(const QString& sourcePath, const QString& targetPath)
     const qsizetype head = target.text.indexOf(QLatin1String("<HEAD>"), 0, Qt::CaseInsensitive);
     if (!anyLineContains(targetLines, QLatin1String("<HEAD"))
         || !anyLineContains(targetLines, QLatin1String("</HEAD")) || head < 0) {
-        messages.error(tr("File %1 contains no valid HEAD section. Meta tags must be pasted into "
+        messages.error(Tr::tr("File %1 contains no valid HEAD section. Meta tags must be pasted into "
                           "HEAD section. Check HTML syntax of the file!")
                            .arg(native(targetPath)));
         return false;
     }
     if (anyLineContains(targetLines, QLatin1String("<META NAME"))
-        && messages.confirm(tr("Target file %1 already contains meta tags. Paste meta tags from %2 "
+        && messages.confirm(Tr::tr("Target file %1 already contains meta tags. Paste meta tags from %2 "
                                "anyway? (Existing meta tags will not be overwritten.)")
                                 .arg(native(targetPath), native(sourcePath)))
             != Messages::Result::Yes)
@@ -136,7 +137,7 @@ bool insertMetaTags(const QString& sourcePath, const QString& targetPath)
             byteOffset = at + 6;
     }
     if (byteOffset < 0)
-        throw SdError(native(targetPath) + QLatin1String(": ") + tr("The file could not be read."));
+        throw SdError(native(targetPath) + QLatin1String(": ") + Tr::tr("The file could not be read."));
 
     const QByteArray lineBreak = lineBreakOf(body.toByteArray(), target.charset);
     QByteArray inserted = lineBreak;

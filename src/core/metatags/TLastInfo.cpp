@@ -54,10 +54,11 @@ const char* entityFor(QChar c)
     return nullptr;
 }
 
-QString tr(const char* text)
+// Texts of this file are looked up under one context, which lupdate sees too.
+struct Tr
 {
-    return QCoreApplication::translate("TLastInfo", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(TLastInfo)
+};
 
 const char* const kWeekdays[] = { "Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun" };
 const char* const kMonths[] = { "Jan", "Feb", "Mar", "Apr", "May", "Jun",
@@ -170,7 +171,7 @@ bool TLastInfo::GenerateLines(QStringList& list) const
     for (const QChar c : test) {
         if (entityFor(c)) {
             replace = Platform::messages().confirm(
-                          tr("Special characters have been found. Do you wish to replace these "
+                          Tr::tr("Special characters have been found. Do you wish to replace these "
                              "characters with HTML codes?"))
                 == Messages::Result::Yes;
             break;
@@ -209,7 +210,7 @@ bool TLastInfo::GenerateLines(QStringList& list) const
 
     if (list.isEmpty()) {
         Platform::messages().information(
-            tr("To complete the desired process, enter at least one meta tag!"));
+            Tr::tr("To complete the desired process, enter at least one meta tag!"));
         return false;
     }
     return true;
@@ -343,7 +344,7 @@ bool TLastInfo::ReadFromLines(const QStringList& list)
     for (const QString& tag : tags) {
         const QString normalized = NormalizeTag(tag);
         if (normalized.isEmpty()) {
-            Platform::messages().warning(tr("Empty string - non-critical error no. 881102"));
+            Platform::messages().warning(Tr::tr("Empty string - non-critical error no. 881102"));
             return false;
         }
         if (TextLines::indexOfAscii(normalized, QLatin1String("NAME=")) < 0)
@@ -363,10 +364,10 @@ bool TLastInfo::ReadFromLines(const QStringList& list)
                     // keep the user clicking.
                     if (!limitReported) {
                         Platform::messages().error(
-                            tr("This file has seemingly caused a program error. Please forward "
+                            Tr::tr("This file has seemingly caused a program error. Please forward "
                                "the file that has caused this error to")
                             + QLatin1Char(' ') + QLatin1String(kSupportAddress)
-                            + tr(". Thank you!"));
+                            + Tr::tr(". Thank you!"));
                         limitReported = true;
                     }
                     break;
@@ -391,13 +392,13 @@ bool TLastInfo::ReadFromLines(const QStringList& list)
     }
     if (!repeated.isEmpty()) {
         Platform::messages().warning(
-            tr("The following meta tags are found more than once:") + QLatin1Char('\r')
+            Tr::tr("The following meta tags are found more than once:") + QLatin1Char('\r')
             + repeated.join(QLatin1String(", ")) + QLatin1String("\r\r")
-            + tr("Only the first respective meta tag (of several identical ones) has been loaded!"));
+            + Tr::tr("Only the first respective meta tag (of several identical ones) has been loaded!"));
     }
     if (!found) {
         Platform::messages().information(
-            tr("HEAD found, but HEAD does not contain any (correct or mandatory) meta tags to be "
+            Tr::tr("HEAD found, but HEAD does not contain any (correct or mandatory) meta tags to be "
                "loaded!"));
         return false;
     }

@@ -9,10 +9,11 @@ namespace {
 
 using Input = TMetaTagInputs::Input;
 
-QString tr(const char* text)
+// Texts of this file are looked up under one context, which lupdate sees too.
+struct Tr
 {
-    return QCoreApplication::translate("TMetaTagData", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(TMetaTagData)
+};
 
 struct TextField
 {
@@ -121,11 +122,11 @@ bool TMetaTagData::GenerateFromControls(QStringList& list)
 void TMetaTagData::Save()
 {
     if (m_filename.isEmpty())
-        throw SdError(tr("File name is empty!"));
+        throw SdError(Tr::tr("File name is empty!"));
     for (int i = 0; i <= static_cast<int>(Input::MTexpiresInfo); ++i) {
         const auto input = static_cast<Input>(i);
         if (!m_inputs || !m_inputs->isAssigned(input))
-            throw SdError(tr("The input %1 is not assigned!").arg(QLatin1String(TMetaTagInputs::name(input))));
+            throw SdError(Tr::tr("The input %1 is not assigned!").arg(QLatin1String(TMetaTagInputs::name(input))));
     }
     ReadControls();
     m_info.SaveFile(m_filename);

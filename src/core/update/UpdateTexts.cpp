@@ -292,12 +292,12 @@ QString bytesReceived(qint64 received, qint64 total)
 
 QString setupStarting(const QString& setupPath)
 {
-    // The "£" belongs to the text as the program has always shown it.
+    // The old text carried a stray "£" and sent the user to the Windows start menu.
     return QCoreApplication::translate(
                "TfrmUPManager",
-               "Installation utility is being started. £%1 is therefore being terminated. After "
-               "successful installation of the new version, start program in Windows as usual "
-               "via START/PROGRAMS/%2",
+               "Installation utility is being started. %1 is therefore being terminated. After "
+               "successful installation of the new version, start program as usual via the "
+               "applications menu of your desktop (%2)",
                "IDS_SetupStarting")
                .arg(productName(), productName().toUpper())
         + kCr + kCr

@@ -438,9 +438,10 @@ void TestUpdateInstaller::setup()
     if (present) {
         expected.append(
             QStringLiteral(
-                "Installation utility is being started. £Sendora! Special Edition is therefore "
+                "Installation utility is being started. Sendora! Special Edition is therefore "
                 "being terminated. After successful installation of the new version, start "
-                "program in Windows as usual via START/PROGRAMS/SENDORA! SPECIAL EDITION\r\r"
+                "program as usual via the applications menu of your desktop (SENDORA! SPECIAL "
+                "EDITION)\r\r"
                 "The installation utility of the new version has been saved in the following "
                 "directory and can be started again at any time, if required: \r\r")
             + setupFile);
