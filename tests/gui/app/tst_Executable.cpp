@@ -52,7 +52,7 @@ bool waitUntilServing(const QString& home, QProcess& process)
 {
     QElapsedTimer timer;
     timer.start();
-    while (timer.elapsed() < 30000 && process.state() != QProcess::NotRunning) {
+    while (timer.elapsed() < 90000 && process.state() != QProcess::NotRunning) {
         if (!askRunningInstance(home).isEmpty())
             return true;
         QThread::msleep(100);
