@@ -74,6 +74,11 @@ struct HttpClient::Transfer
         }
         self->result->bytesReceived += qint64(bytes);
         self->reach(Stage::BodyData);
+        if (self->client->m_chunk) {
+            bool known = false;
+            const qint64 announced = self->result->header("Content-Length").toLongLong(&known);
+            self->client->m_chunk(qint64(bytes), known ? announced : -1);
+        }
         return bytes;
     }
 
