@@ -25,6 +25,7 @@ constexpr int kFolderTitleLength = 48;
 // Linux limit of one file name, in bytes.
 constexpr qsizetype kMaxFileNameBytes = 255;
 constexpr int kMaxReplyFileCounter = 99999;
+std::atomic<int> g_liveWorkers { 0 };
 
 // A reply file name that stays inside its folder: no "/", no NUL, not "." or "..".
 bool isPlainFileName(const QString& name)
@@ -73,7 +74,10 @@ public:
         m_item->SetSuchdienst(job.Name);
         m_item->Details().SetEngineNr(job.EngineNr);
         m_item->Details().SetURLAnmeldeseite(job.ManuellURL);
+        ++g_liveWorkers;
     }
+
+    ~TWebThread() override { --g_liveWorkers; }
 
     // From the user-interface thread: end as soon as possible, aborting the request.
     void requestEnd()
@@ -283,6 +287,11 @@ QString TvtPostIt::ReplyFolder(const QString& projectTitle) const
 {
     const QDate date = m_runDate.isValid() ? m_runDate : QDate::currentDate();
     return FormatReplyFolder(m_storageDirectory, m_dirType, date, projectTitle);
+}
+
+int TvtPostIt::LiveWorkerCount()
+{
+    return g_liveWorkers.load();
 }
 
 QList<const TStatusberichtItem*> TvtPostIt::Results() const

@@ -80,6 +80,8 @@ public:
     int ActiveCount() const { return m_activeCount; }
     int JobCount() const { return m_jobCount; }
     int StartedCount() const { return m_startedCount; }
+    // Workers of all posters whose thread objects still exist (for tests and shutdown).
+    static int LiveWorkerCount();
     // The results of the current run, in the order in which they were reported.
     QList<const TStatusberichtItem*> Results() const;
 
