@@ -11,7 +11,7 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
-#include <QThread>
+#include <QThreadPool>
 
 #include <atomic>
 
@@ -47,10 +47,24 @@ QString numberedName(const QString& name, int counter)
 
 } // namespace
 
-// One job on a thread of its own. Everything it needs is copied when it is created, so
-// that it never reaches its poster from its thread; the poster learns of its end through
-// QThread::finished, queued to the user-interface thread. It deletes itself when it ends.
-class TWebThread : public QThread
+// The threads that run the workers' requests, shared by all posters and kept between
+// jobs: starting a thread per job cost more CPU than the request itself. Jobs beyond
+// the limit wait in the pool's queue; each poster keeps to its own MaxThreads.
+static QThreadPool& workerPool()
+{
+    static QThreadPool* pool = [] {
+        auto* p = new QThreadPool;
+        p->setMaxThreadCount(256);
+        return p;
+    }();
+    return *pool;
+}
+
+// One job, run on a thread of the worker pool. Everything it needs is copied when it is
+// created, so that it never reaches its poster from that thread; the poster learns of
+// its end through ended(), queued to the user-interface thread, after which the worker
+// deletes itself.
+class TWebThread : public QObject
 {
     Q_OBJECT
 
@@ -104,9 +118,28 @@ public:
 Q_SIGNALS:
     void started(TStatusberichtItem* item);
     void chunk(TStatusberichtItem* item, qint64 announced, qint64 length);
+    // On the user-interface thread, once the job has left its thread.
+    void ended();
 
-protected:
-    void run() override
+public:
+    // Runs the job on a pool thread.
+    void start()
+    {
+        workerPool().start([this] {
+            execute();
+            // The last touch of this object on the pool thread.
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    Q_EMIT ended();
+                    deleteLater();
+                },
+                Qt::QueuedConnection);
+        });
+    }
+
+private:
+    void execute()
     {
         HttpClient::Request request;
         request.url = m_job.URL;
@@ -171,7 +204,6 @@ protected:
         }
     }
 
-private:
     // Creates the reply file, never overwriting one: "x.html", else "x_001.html", ...
     bool openReplyFile(QFile& file)
     {
@@ -359,10 +391,7 @@ void TvtPostIt::startWorker(const TOneEngine& job)
     auto* worker = new TWebThread(job, settings, m_run);
     connect(worker, &TWebThread::started, this, &TvtPostIt::OnStartThread, Qt::QueuedConnection);
     connect(worker, &TWebThread::chunk, this, &TvtPostIt::OnDataProgress, Qt::QueuedConnection);
-    connect(worker, &QThread::finished, this, [this, worker] { jobDone(worker); },
-            Qt::QueuedConnection);
-    // After the poster's connection, so that jobDone runs before the deletion.
-    connect(worker, &QThread::finished, worker, &QObject::deleteLater);
+    connect(worker, &TWebThread::ended, this, [this, worker] { jobDone(worker); });
     m_workers.append(worker);
     m_live.append(worker);
     worker->start();
