@@ -35,8 +35,8 @@ private slots:
     void hostileReplyFiles();
     void requestsAsReceived();
     void proxyWithCredentials();
-    void oneThreadAtATime();
-    void twentyFourAtOnce();
+    void threadLimit_data();
+    void threadLimit();
     void startRefusedWhileListed();
     void emptyJobListStartsNothing();
     void sameServiceTwice();
@@ -201,7 +201,17 @@ void TestTvtPostIt::outcomes()
     poster.SetStorageDirectory(folder.path());
     poster.SetTimeOut(2);
     Run run(poster);
+    QSignalSpy started(&poster, &TvtPostIt::OnStartThread);
+    QSignalSpy data(&poster, &TvtPostIt::OnDataProgress);
     QVERIFY(run.run({ job("x", server.url("/job")) }));
+    QCOMPARE(started.size(), 1);
+    QCOMPARE(started.first().first().value<TStatusberichtItem*>(), run.results.first());
+    qint64 chunks = 0;
+    for (const QList<QVariant>& chunk : std::as_const(data)) {
+        QCOMPARE(chunk.at(1).toLongLong(), qint64(stored.size()));
+        chunks += chunk.at(2).toLongLong();
+    }
+    QCOMPARE(chunks, qint64(stored.size()));
     QCOMPARE(run.results.size(), 1);
     const TStatusberichtItem* item = run.results.first();
     QCOMPARE(item->Suchdienst(), QStringLiteral("x"));
@@ -346,43 +356,43 @@ void TestTvtPostIt::proxyWithCredentials()
              "Basic " + QByteArray("puser:p:w").toBase64());
 }
 
-void TestTvtPostIt::oneThreadAtATime()
+void TestTvtPostIt::threadLimit_data()
 {
-    HttpTestServer server;
-    Reply slow = Reply::ok("s");
-    slow.delayMs = 100;
-    server.setReply("/s", slow);
-    TestFolder folder;
-    TvtPostIt poster;
-    poster.SetStorageDirectory(folder.path());
-    poster.SetMaxThreads(1);
-    Run run(poster);
-    QVERIFY(run.run({ job("a", server.url("/s")), job("b", server.url("/s")), job("c", server.url("/s")) }));
-    QCOMPARE(run.threads, QList<int>({ 1, 0, 1, 0, 1, 0 }));
-    QCOMPARE(run.completed, 1);
-    QCOMPARE(run.resultsAtCompletion, 3);
-    QCOMPARE(server.maxSimultaneous(), 1);
-    QTRY_COMPARE(TvtPostIt::LiveWorkerCount(), 0);
+    QTest::addColumn<int>("maxThreads");
+    QTest::addColumn<int>("jobs");
+    QTest::addColumn<int>("delayMs");
+    QTest::addColumn<QList<int>>("threads"); // the whole sequence, when it is certain
+    QTest::newRow("one at a time") << 1 << 3 << 100 << QList<int>({ 1, 0, 1, 0, 1, 0 });
+    QTest::newRow("24 at once") << 24 << 50 << 3000 << QList<int>();
 }
 
-void TestTvtPostIt::twentyFourAtOnce()
+void TestTvtPostIt::threadLimit()
 {
+    QFETCH(int, maxThreads);
+    QFETCH(int, jobs);
+    QFETCH(int, delayMs);
+    QFETCH(QList<int>, threads);
     HttpTestServer server;
     Reply slow = Reply::ok("s");
-    slow.delayMs = 3000;
+    slow.delayMs = delayMs;
     server.setReply("/s", slow);
     TestFolder folder;
     TvtPostIt poster;
     poster.SetStorageDirectory(folder.path());
-    poster.SetMaxThreads(24);
-    TEnginesToSend jobs;
-    for (int i = 0; i < 50; ++i)
-        jobs.append(job(QStringLiteral("j%1").arg(i), server.url("/s")));
+    poster.SetMaxThreads(maxThreads);
+    TEnginesToSend list;
+    for (int i = 0; i < jobs; ++i)
+        list.append(job(QStringLiteral("j%1").arg(i), server.url("/s")));
     Run run(poster);
-    QVERIFY(run.run(jobs, 120000));
-    QCOMPARE(run.results.size(), 50);
-    QCOMPARE(server.maxSimultaneous(), 24);
-    QCOMPARE(*std::max_element(run.threads.cbegin(), run.threads.cend()), 24);
+    QVERIFY(run.run(list, 120000));
+    if (!threads.isEmpty())
+        QCOMPARE(run.threads, threads);
+    QCOMPARE(*std::max_element(run.threads.cbegin(), run.threads.cend()), maxThreads);
+    QCOMPARE(run.threads.last(), 0);
+    QCOMPARE(run.completed, 1);
+    QCOMPARE(run.resultsAtCompletion, jobs);
+    QCOMPARE(server.maxSimultaneous(), maxThreads);
+    QTRY_COMPARE(TvtPostIt::LiveWorkerCount(), 0);
 }
 
 void TestTvtPostIt::startRefusedWhileListed()
@@ -563,7 +573,9 @@ void TestTvtPostIt::stress()
         names.insert(item->Suchdienst());
     QCOMPARE(names.size(), 300);
     QCOMPARE(run.threads.last(), 0);
-    QVERIFY(server.maxSimultaneous() <= 24);
+    // The server's own count lags behind closed connections here (stalls end when it
+    // notices the client's close), so the limit is checked on the poster's count.
+    QVERIFY(*std::max_element(run.threads.cbegin(), run.threads.cend()) <= 24);
     QTRY_COMPARE(TvtPostIt::LiveWorkerCount(), 0);
 }
 
