@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
+#include <QFileInfo>
 #include <QThreadPool>
 
 #include <atomic>
@@ -213,7 +214,8 @@ private:
                             .arg(m_job.ReplyFile);
             return false;
         }
-        if (!QDir().mkpath(m_settings.replyFolder)) {
+        // Start has normally created the folder already; one look is cheaper than mkpath.
+        if (!QFileInfo(m_settings.replyFolder).isDir() && !QDir().mkpath(m_settings.replyFolder)) {
             m_message = TvtPostIt::tr("The folder \"%1\" cannot be created.")
                             .arg(QDir::toNativeSeparators(m_settings.replyFolder));
             return false;
