@@ -39,6 +39,7 @@ private slots:
     void threadLimit();
     void startRefusedWhileListed();
     void emptyJobListStartsNothing();
+    void progressCanEndTheRun();
     void sameServiceTwice();
     void cancelMidRun();
     void destroyedMidRun();
@@ -447,6 +448,33 @@ void TestTvtPostIt::emptyJobListStartsNothing()
     QVERIFY(results.isEmpty());
     QVERIFY(!poster.isRunning());
     QVERIFY(!QFileInfo::exists(folder.path() + "store"));
+}
+
+void TestTvtPostIt::progressCanEndTheRun()
+{
+    HttpTestServer server;
+    server.setReply("/ok", Reply::ok("ok"));
+    TestFolder folder;
+    TvtPostIt poster;
+    poster.SetStorageDirectory(folder.path());
+    poster.SetMaxThreads(1);
+    Run run(poster);
+    QList<int> progress;
+    connect(&poster, &TvtPostIt::OnProgress, this, [&](int completedJob, int totalJobs, bool* canContinue) {
+        progress.append(completedJob);
+        QCOMPARE(totalJobs, 3);
+        QVERIFY(*canContinue);
+        *canContinue = false;
+    });
+    TOneEngine first = job("a", server.url("/ok"));
+    first.EngineNr = 41;
+    QVERIFY(run.run({ first, job("b", server.url("/ok")), job("c", server.url("/ok")) }));
+    QTest::qWait(200);
+    QCOMPARE(progress, QList<int>({ 41 }));
+    QCOMPARE(run.completed, 1);
+    QCOMPARE(run.results.size(), 1);
+    QCOMPARE(poster.StartedCount(), 1);
+    QVERIFY(!poster.isRunning());
 }
 
 void TestTvtPostIt::sameServiceTwice()
