@@ -222,6 +222,18 @@ void HttpTestServer::serve(int fd)
             request.headers.append(Header(line.left(colon).trimmed(), line.mid(colon + 1).trimmed()));
     }
     request.body = data.mid(headerEnd + 4, bodyLength);
+    struct Answering
+    {
+        std::atomic<int>& count;
+        explicit Answering(std::atomic<int>& c, std::atomic<int>& max)
+            : count(c)
+        {
+            const int now = ++count;
+            int seen = max.load();
+            while (now > seen && !max.compare_exchange_weak(seen, now)) { }
+        }
+        ~Answering() { --count; }
+    } answering(m_simultaneous, m_maxSimultaneous);
     {
         std::lock_guard lock(m_mutex);
         m_received.append(request);
@@ -237,7 +249,15 @@ void HttpTestServer::serve(int fd)
         }
     }
     if (reply.stall) {
-        sleepInterruptible(-1);
+        // Silent until the client gives up or the server stops.
+        char sink[256];
+        for (;;) {
+            pollfd fds[2] = { { fd, POLLIN, 0 }, { m_wakePipe[0], POLLIN, 0 } };
+            if (::poll(fds, 2, -1) < 0 || fds[1].revents != 0 || m_stopping.load())
+                break;
+            if (fds[0].revents != 0 && ::recv(fd, sink, sizeof sink, 0) <= 0)
+                break;
+        }
         ::close(fd);
         return;
     }

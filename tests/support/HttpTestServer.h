@@ -67,6 +67,9 @@ public:
 
     QList<Received> received() const;
     int requestCount() const;
+    // The most requests that were being answered at the same time (from the moment a
+    // request was read until its connection was closed).
+    int maxSimultaneous() const { return m_maxSimultaneous.load(); }
 
 private:
     void acceptLoop();
@@ -78,6 +81,8 @@ private:
     int m_wakePipe[2] = { -1, -1 };
     quint16 m_port = 0;
     std::atomic<bool> m_stopping { false };
+    std::atomic<int> m_simultaneous { 0 };
+    std::atomic<int> m_maxSimultaneous { 0 };
     std::thread m_acceptThread;
 
     mutable std::mutex m_mutex;

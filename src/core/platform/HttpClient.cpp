@@ -74,6 +74,11 @@ struct HttpClient::Transfer
         }
         self->result->bytesReceived += qint64(bytes);
         self->reach(Stage::BodyData);
+        if (self->client->m_chunk) {
+            bool known = false;
+            const qint64 announced = self->result->header("Content-Length").toLongLong(&known);
+            self->client->m_chunk(qint64(bytes), known ? announced : -1);
+        }
         return bytes;
     }
 
@@ -195,10 +200,13 @@ HttpClient::Result HttpClient::perform(const Request& request)
     curl_easy_setopt(h, CURLOPT_NOPROGRESS, 0L);
     curl_easy_setopt(h, CURLOPT_XFERINFOFUNCTION, &Transfer::onProgress);
     curl_easy_setopt(h, CURLOPT_XFERINFODATA, &transfer);
-    // The debug callback is the one place libcurl tells when the request header leaves.
-    curl_easy_setopt(h, CURLOPT_VERBOSE, 1L);
-    curl_easy_setopt(h, CURLOPT_DEBUGFUNCTION, &Transfer::onDebug);
-    curl_easy_setopt(h, CURLOPT_DEBUGDATA, &transfer);
+    // The debug callback is the one place libcurl tells when the request header leaves;
+    // verbose mode costs CPU, so only a client that watches the stages pays for it.
+    if (m_stage) {
+        curl_easy_setopt(h, CURLOPT_VERBOSE, 1L);
+        curl_easy_setopt(h, CURLOPT_DEBUGFUNCTION, &Transfer::onDebug);
+        curl_easy_setopt(h, CURLOPT_DEBUGDATA, &transfer);
+    }
 
     const QByteArray proxyHost = request.proxy.host.toUtf8();
     const QByteArray proxyUser = request.proxy.user.toUtf8();

@@ -85,6 +85,9 @@ public:
 
     using ProgressCallback = std::function<void(qint64 received, qint64 total)>;
     using StageCallback = std::function<void(Stage stage)>;
+    // Once per chunk of the body as it arrives: its length, and the length that the
+    // response announced (-1 when it announced none).
+    using ChunkCallback = std::function<void(qint64 length, qint64 announced)>;
 
     // Once per process, before any thread starts a request (main() and the tests).
     static void globalInit();
@@ -96,6 +99,7 @@ public:
     // total is -1 while the size is unknown.
     void setProgressCallback(ProgressCallback callback) { m_progress = std::move(callback); }
     void setStageCallback(StageCallback callback) { m_stage = std::move(callback); }
+    void setChunkCallback(ChunkCallback callback) { m_chunk = std::move(callback); }
     // The body goes to device (an open QBuffer or file) instead of Result::body.
     void setBodyDevice(QIODevice* device) { m_device = device; }
 
@@ -109,6 +113,7 @@ private:
 
     ProgressCallback m_progress;
     StageCallback m_stage;
+    ChunkCallback m_chunk;
     QIODevice* m_device = nullptr;
     std::atomic<bool> m_abort { false };
 };
