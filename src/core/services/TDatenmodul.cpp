@@ -378,6 +378,32 @@ bool TDatenmodul::locate(qint32 nr)
     return true;
 }
 
+TDatenmodul::ViewState TDatenmodul::viewState() const
+{
+    const TServiceRecord* record = currentRecord();
+    return {m_indexName, m_filterText, record ? record->nr() : 0};
+}
+
+void TDatenmodul::showWholeTable(const QString& index)
+{
+    const IndexDef* def = findIndex(index);
+    if (!def)
+        throw SdError(QStringLiteral("Unknown index %1").arg(index));
+    PostPendingEdit();
+    m_indexName = QLatin1String(def->name);
+    applyFilterText(QString());
+}
+
+void TDatenmodul::restoreViewState(const ViewState& state)
+{
+    PostPendingEdit();
+    if (const IndexDef* def = findIndex(state.indexName))
+        m_indexName = QLatin1String(def->name);
+    applyFilterText(state.filterText);
+    if (state.currentNr)
+        locate(state.currentNr);
+}
+
 QList<qint32> TDatenmodul::numbersInOrder(const QString& index, bool filtered) const
 {
     QList<qint32> numbers;

@@ -94,6 +94,21 @@ public:
     // Moves to service nr within the view; false when the view does not show it.
     bool locate(qint32 nr);
 
+    // The index, the filter and the current row of the view, to be put back after work
+    // that needs the whole table in another order.
+    struct ViewState
+    {
+        QString indexName;
+        QString filterText;
+        qint32 currentNr = 0;
+    };
+    ViewState viewState() const;
+    // Shows every row, in the order of index (the mode and flags are kept, so
+    // restoreViewState or ApplyViewFilter brings their filter back). Throws SdError.
+    void showWholeTable(const QString& index);
+    // Throws SdError when the view cannot be rebuilt.
+    void restoreViewState(const ViewState& state);
+
     // Numbers of the services in the order of index; of the whole table, or of the rows
     // that the current filter lets through.
     QList<qint32> numbersInOrder(const QString& index, bool filtered) const;

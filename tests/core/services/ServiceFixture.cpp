@@ -92,6 +92,17 @@ QString create(const QString& programFolder, const QList<Service>& services)
     });
 }
 
+QString createRecords(const QString& programFolder, const QList<TServiceRecord>& records,
+                      const std::function<void(QSqlDatabase&)>& extra)
+{
+    return build(programFolder, [&](QSqlDatabase& db) {
+        for (const TServiceRecord& r : records)
+            ServiceSchema::insertService(db, r);
+        if (extra)
+            extra(db);
+    });
+}
+
 QList<int> writtenRows(const QString& databasePath)
 {
     QList<int> rows;

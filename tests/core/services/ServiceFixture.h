@@ -6,6 +6,10 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
+
+class QSqlDatabase;
+
 // Small service databases for tests, written into DATEN of a program folder.
 namespace ServiceFixture {
 
@@ -29,6 +33,9 @@ QList<Service> standard();
 
 // Creates programFolder/DATEN/services.db with the services; returns its path.
 QString create(const QString& programFolder, const QList<Service>& services);
+// The same with whole rows, and more rows (dbc, dbd) written by extra when given.
+QString createRecords(const QString& programFolder, const QList<TServiceRecord>& records,
+                      const std::function<void(QSqlDatabase&)>& extra = {});
 // count generated services numbered 1..count.
 QString createGenerated(const QString& programFolder, int count);
 
