@@ -256,13 +256,14 @@ bool WriteRunReport(const TStatusbericht& run, const TProjektDetails& details,
     }
 
     const QString path = folder + fileName;
-    GlobaleVariablen.LastRTFReportPath = path;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(Windows1252::encode(text)) < 0
         || !file.commit()) {
         showFailure();
         return false;
     }
+    // Only a report that exists becomes the one the report window opens.
+    GlobaleVariablen.LastRTFReportPath = path;
     return true;
 }
 
