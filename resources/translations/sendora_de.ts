@@ -170,6 +170,54 @@
     </message>
 </context>
 <context>
+    <name>RunReport</name>
+    <message>
+        <source>Error: %1</source>
+        <comment>IDS_103</comment>
+        <translation>Fehler: %1</translation>
+    </message>
+    <message>
+        <source>Report no.</source>
+        <comment>IDS_113</comment>
+        <translation>Bericht Nr.</translation>
+    </message>
+    <message>
+        <source>Code:</source>
+        <comment>IDS_110</comment>
+        <translation>Code:</translation>
+    </message>
+    <message>
+        <source>Message:</source>
+        <comment>IDS_111</comment>
+        <translation>Meldung:</translation>
+    </message>
+    <message>
+        <source>&lt;No entries&gt;</source>
+        <comment>IDS_101</comment>
+        <translation>&lt;Keine Einträge&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;No entries&gt;</source>
+        <comment>IDS_102</comment>
+        <translation>&lt;Keine Einträge&gt;</translation>
+    </message>
+    <message>
+        <source>RTF template not available! Check settings under Tools/Program options.</source>
+        <comment>IDS_107</comment>
+        <translation>RTF-Vorlage nicht verfügbar! Prüfen Sie die Einstellungen unter Extras/Programmoptionen.</translation>
+    </message>
+    <message>
+        <source>Create report with standard template?</source>
+        <comment>IDS_108</comment>
+        <translation>Bericht mit der Standardvorlage erstellen?</translation>
+    </message>
+    <message>
+        <source>Standard template (schablone.rtf) not found!</source>
+        <comment>IDS_109</comment>
+        <translation>Standardvorlage (schablone.rtf) nicht gefunden!</translation>
+    </message>
+</context>
+<context>
     <name>SiteEvaluation</name>
     <message>
         <source>Error!</source>
@@ -596,6 +644,32 @@
     </message>
 </context>
 <context>
+    <name>SubmissionJob</name>
+    <message>
+        <source>Please wait ...</source>
+        <translation>Bitte warten ...</translation>
+    </message>
+</context>
+<context>
+    <name>SubmissionRun</name>
+    <message>
+        <source>Please wait ...</source>
+        <translation>Bitte warten ...</translation>
+    </message>
+    <message>
+        <source>Preparing transfer, please wait ...</source>
+        <translation>Übertragung wird vorbereitet, bitte warten ...</translation>
+    </message>
+    <message>
+        <source>Generating status report, please wait ...</source>
+        <translation>Statusbericht wird erstellt, bitte warten ...</translation>
+    </message>
+    <message>
+        <source>Resetting search service database. Please wait ...</source>
+        <translation>Suchdienst-Datenbank wird zurückgesetzt. Bitte warten ...</translation>
+    </message>
+</context>
+<context>
     <name>TDatenmodul</name>
     <message>
         <source>There is no search service to edit.</source>
@@ -952,6 +1026,19 @@
     </message>
 </context>
 <context>
+    <name>TfrmSuchdiensteAuswahl</name>
+    <message>
+        <source>Not available! (database error)</source>
+        <comment>IDS_DatenbankFehler</comment>
+        <translation>Nicht verfügbar! (Datenbankfehler)</translation>
+    </message>
+    <message>
+        <source>Internal error: %1  - Contact our support team at %2!</source>
+        <comment>IDS_InternerFehler</comment>
+        <translation>Interner Fehler: %1  - Wenden Sie sich an unser Support-Team unter %2!</translation>
+    </message>
+</context>
+<context>
     <name>TfrmTrennzeichen</name>
     <message>
         <source>Clipboard contains no text</source>
@@ -1283,6 +1370,37 @@
         <source>&amp;Abort</source>
         <comment>IDS_Abbruch</comment>
         <translation>&amp;Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>TvtPostIt</name>
+    <message>
+        <source>Connection timed out (Error #10060)</source>
+        <translation>Zeitüberschreitung der Verbindung (Fehler #10060)</translation>
+    </message>
+    <message>
+        <source>Connection aborted on request</source>
+        <translation>Verbindung auf Anforderung abgebrochen</translation>
+    </message>
+    <message>
+        <source>The reply page cannot be stored: &quot;%1&quot; is not a valid file name.</source>
+        <translation>Die Antwortseite kann nicht gespeichert werden: „%1“ ist kein gültiger Dateiname.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; cannot be created.</source>
+        <translation>Der Ordner „%1“ kann nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>The reply page &quot;%1&quot; cannot be created: %2</source>
+        <translation>Die Antwortseite „%1“ kann nicht angelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>The property value should be in [1..%1]</source>
+        <translation>Der Eigenschaftswert muss im Bereich [1..%1] liegen</translation>
+    </message>
+    <message>
+        <source>Couldnot start, old jobs are still active! Use Stop method to interrupt.</source>
+        <translation>Start nicht möglich, alte Aufträge sind noch aktiv! Unterbrechen Sie sie mit der Methode Stop.</translation>
     </message>
 </context>
 </TS>

@@ -170,6 +170,54 @@
     </message>
 </context>
 <context>
+    <name>RunReport</name>
+    <message>
+        <source>Error: %1</source>
+        <comment>IDS_103</comment>
+        <translation>Erreur : %1</translation>
+    </message>
+    <message>
+        <source>Report no.</source>
+        <comment>IDS_113</comment>
+        <translation>Rapport n°</translation>
+    </message>
+    <message>
+        <source>Code:</source>
+        <comment>IDS_110</comment>
+        <translation>Code :</translation>
+    </message>
+    <message>
+        <source>Message:</source>
+        <comment>IDS_111</comment>
+        <translation>Message :</translation>
+    </message>
+    <message>
+        <source>&lt;No entries&gt;</source>
+        <comment>IDS_101</comment>
+        <translation>&lt;Aucune entrée&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;No entries&gt;</source>
+        <comment>IDS_102</comment>
+        <translation>&lt;Aucune entrée&gt;</translation>
+    </message>
+    <message>
+        <source>RTF template not available! Check settings under Tools/Program options.</source>
+        <comment>IDS_107</comment>
+        <translation>Modèle RTF non disponible ! Vérifiez les paramètres sous Outils/Options du programme.</translation>
+    </message>
+    <message>
+        <source>Create report with standard template?</source>
+        <comment>IDS_108</comment>
+        <translation>Créer le rapport avec le modèle standard ?</translation>
+    </message>
+    <message>
+        <source>Standard template (schablone.rtf) not found!</source>
+        <comment>IDS_109</comment>
+        <translation>Modèle standard (schablone.rtf) introuvable !</translation>
+    </message>
+</context>
+<context>
     <name>SiteEvaluation</name>
     <message>
         <source>Error!</source>
@@ -596,6 +644,32 @@
     </message>
 </context>
 <context>
+    <name>SubmissionJob</name>
+    <message>
+        <source>Please wait ...</source>
+        <translation>Veuillez patienter ...</translation>
+    </message>
+</context>
+<context>
+    <name>SubmissionRun</name>
+    <message>
+        <source>Please wait ...</source>
+        <translation>Veuillez patienter ...</translation>
+    </message>
+    <message>
+        <source>Preparing transfer, please wait ...</source>
+        <translation>Préparation de la transmission, veuillez patienter ...</translation>
+    </message>
+    <message>
+        <source>Generating status report, please wait ...</source>
+        <translation>Création du rapport d&apos;état, veuillez patienter ...</translation>
+    </message>
+    <message>
+        <source>Resetting search service database. Please wait ...</source>
+        <translation>Réinitialisation de la base des services de recherche. Veuillez patienter ...</translation>
+    </message>
+</context>
+<context>
     <name>TDatenmodul</name>
     <message>
         <source>There is no search service to edit.</source>
@@ -952,6 +1026,19 @@
     </message>
 </context>
 <context>
+    <name>TfrmSuchdiensteAuswahl</name>
+    <message>
+        <source>Not available! (database error)</source>
+        <comment>IDS_DatenbankFehler</comment>
+        <translation>Non disponible ! (erreur de base de données)</translation>
+    </message>
+    <message>
+        <source>Internal error: %1  - Contact our support team at %2!</source>
+        <comment>IDS_InternerFehler</comment>
+        <translation>Erreur interne : %1  - Contactez notre équipe d&apos;assistance à l&apos;adresse %2 !</translation>
+    </message>
+</context>
+<context>
     <name>TfrmTrennzeichen</name>
     <message>
         <source>Clipboard contains no text</source>
@@ -1283,6 +1370,37 @@
         <source>&amp;Abort</source>
         <comment>IDS_Abbruch</comment>
         <translation>&amp;Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>TvtPostIt</name>
+    <message>
+        <source>Connection timed out (Error #10060)</source>
+        <translation>Délai de connexion dépassé (erreur n° 10060)</translation>
+    </message>
+    <message>
+        <source>Connection aborted on request</source>
+        <translation>Connexion interrompue sur demande</translation>
+    </message>
+    <message>
+        <source>The reply page cannot be stored: &quot;%1&quot; is not a valid file name.</source>
+        <translation>Impossible d&apos;enregistrer la page de réponse : « %1 » n&apos;est pas un nom de fichier valide.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; cannot be created.</source>
+        <translation>Impossible de créer le dossier « %1 ».</translation>
+    </message>
+    <message>
+        <source>The reply page &quot;%1&quot; cannot be created: %2</source>
+        <translation>Impossible de créer la page de réponse « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>The property value should be in [1..%1]</source>
+        <translation>La valeur de la propriété doit être comprise dans [1..%1]</translation>
+    </message>
+    <message>
+        <source>Couldnot start, old jobs are still active! Use Stop method to interrupt.</source>
+        <translation>Démarrage impossible, d&apos;anciennes tâches sont encore actives ! Utilisez la méthode Stop pour les interrompre.</translation>
     </message>
 </context>
 </TS>
