@@ -173,13 +173,46 @@ HttpClient::Result HttpClient::perform(const Request& request)
     transfer.request = &request;
     transfer.result = &result;
 
-    std::unique_ptr<CURL, EasyDeleter> easy(curl_easy_init());
-    if (!easy) {
+    // Each thread keeps one easy handle and resets it between its requests, so that
+    // libcurl's connection and name caches and its internal event handle live on
+    // instead of being built anew for every request. A request started while another
+    // one runs on the same thread (from a callback) gets a handle of its own.
+    thread_local std::unique_ptr<CURL, EasyDeleter> threadHandle;
+    thread_local bool threadHandleBusy = false;
+    std::unique_ptr<CURL, EasyDeleter> ownHandle;
+    CURL* handle = nullptr;
+    if (!threadHandleBusy) {
+        if (!threadHandle)
+            threadHandle.reset(curl_easy_init());
+        handle = threadHandle.get();
+    } else {
+        ownHandle.reset(curl_easy_init());
+        handle = ownHandle.get();
+    }
+    // The kept handle is reset as soon as the request ends: none of the pointers into
+    // this call's frame (buffers, callback data) may outlive it, also not for the
+    // connections libcurl closes later.
+    struct KeptHandleScope
+    {
+        CURL* kept = nullptr;
+        ~KeptHandleScope()
+        {
+            if (kept) {
+                curl_easy_reset(kept);
+                threadHandleBusy = false;
+            }
+        }
+    } keptScope;
+    if (handle && handle == threadHandle.get()) {
+        keptScope.kept = handle;
+        threadHandleBusy = true;
+    }
+    if (!handle) {
         result.curlCode = CURLE_FAILED_INIT;
         result.errorText = QString::fromUtf8(curl_easy_strerror(CURLE_FAILED_INIT));
         return result;
     }
-    CURL* h = easy.get();
+    CURL* h = handle;
     char errorBuffer[CURL_ERROR_SIZE] = {};
 
     const QByteArray url = request.url.trimmed().toUtf8();

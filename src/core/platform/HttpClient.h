@@ -12,8 +12,9 @@ class QIODevice;
 class TRegistryEintraege;
 
 // One HTTP request on libcurl, run synchronously on the calling thread, so that a worker
-// thread can own its client. Every request gets a fresh easy handle. abort() may be
-// called from any thread; the transfer ends at the next progress call of libcurl.
+// thread can own its client. Each thread keeps one easy handle, reset between requests.
+// abort() may be called from any thread; the transfer ends at the next progress call of
+// libcurl.
 class HttpClient
 {
 public:

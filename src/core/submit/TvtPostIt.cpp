@@ -126,6 +126,11 @@ public:
     // Runs the job on a pool thread.
     void start()
     {
+        // The reply file is created here, on the user-interface thread: many threads
+        // creating files in one folder at once spend their time waiting for the
+        // folder's lock. The worker only writes into it.
+        if (m_settings.saveReplyPages)
+            m_replyOpened = openReplyFile(m_reply);
         workerPool().start([this] {
             execute();
             // The last touch of this object on the pool thread.
@@ -155,25 +160,21 @@ private:
             request.body = m_job.PostData.toUtf8();
             request.contentType = kFormContentType;
         }
+        QFile& reply = m_reply;
         Q_EMIT started(m_item.get());
-        if (m_terminate.load()) {
-            m_outcome = Outcome::Discarded;
-            return;
-        }
-
-        QFile reply;
-        if (m_settings.saveReplyPages && !openReplyFile(reply)) {
-            m_date = TDateTime::now();
-            m_code = -1;
-            m_replyPath.clear();
-            m_outcome = Outcome::Reported;
-            return;
-        }
         if (m_terminate.load()) {
             if (reply.isOpen())
                 reply.remove();
             m_replyPath.clear();
             m_outcome = Outcome::Discarded;
+            return;
+        }
+
+        if (m_settings.saveReplyPages && !m_replyOpened) {
+            m_date = TDateTime::now();
+            m_code = -1;
+            m_replyPath.clear();
+            m_outcome = Outcome::Reported;
             return;
         }
         if (reply.isOpen())
@@ -240,6 +241,8 @@ private:
     const Settings m_settings;
     const quint64 m_run;
     std::unique_ptr<TStatusberichtItem> m_item;
+    QFile m_reply; // opened by start(), written and closed by the worker
+    bool m_replyOpened = false;
     HttpClient m_client;
     std::atomic<bool> m_terminate { false };
 
