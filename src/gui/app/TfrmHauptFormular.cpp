@@ -403,15 +403,27 @@ void TfrmHauptFormular::readPlacement()
 
 void TfrmHauptFormular::writePlacement()
 {
+    writeWindowSection(true);
+}
+
+void TfrmHauptFormular::writeWindowSection(bool withPlacement)
+{
     IniFile ini(m_settings.iniPath());
     ini.load();
+    // The settings section leads the file: a new file starts with it (the shutdown
+    // writes all of its keys).
+    if (!ini.hasSection(QString(TRegistryEintraege::kSection)))
+        ini.writeInteger(QString(TRegistryEintraege::kSection), QStringLiteral("IDUISprache"),
+                         m_settings.uiSprache);
     const QString section(kSection);
-    const QRect normal = normalGeometry().isValid() ? normalGeometry() : geometry();
-    ini.writeInteger(section, QStringLiteral("Left"), normal.x());
-    ini.writeInteger(section, QStringLiteral("Top"), normal.y());
-    ini.writeInteger(section, QStringLiteral("Width"), normal.width());
-    ini.writeInteger(section, QStringLiteral("Height"), normal.height());
-    ini.writeBool(section, QStringLiteral("Maximized"), isMaximized());
+    if (withPlacement) {
+        const QRect normal = normalGeometry().isValid() ? normalGeometry() : geometry();
+        ini.writeInteger(section, QStringLiteral("Left"), normal.x());
+        ini.writeInteger(section, QStringLiteral("Top"), normal.y());
+        ini.writeInteger(section, QStringLiteral("Width"), normal.width());
+        ini.writeInteger(section, QStringLiteral("Height"), normal.height());
+        ini.writeBool(section, QStringLiteral("Maximized"), isMaximized());
+    }
     m_commands->recentFiles().write(ini);
     ini.save();
 }
@@ -444,10 +456,7 @@ void TfrmHauptFormular::recentFilesChanged()
 {
     rebuildRecentFilesMenu();
     // Kept at once, so that a program that does not end normally still remembers it.
-    IniFile ini(m_settings.iniPath());
-    ini.load();
-    m_commands->recentFiles().write(ini);
-    ini.save();
+    writeWindowSection(false);
 }
 
 // --- skin and language ---------------------------------------------------------------------

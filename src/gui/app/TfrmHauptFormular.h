@@ -112,6 +112,7 @@ private:
     void rebuildRecentFilesMenu();
     void readPlacement();
     void writePlacement();
+    void writeWindowSection(bool withPlacement);
     void showHintInStatusBar(const QString& text);
     void statusHelpExecute();
     QString programFolder() const;
