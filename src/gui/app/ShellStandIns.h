@@ -66,7 +66,7 @@ class TfrmInfoFenster : public QWidget
 {
 public:
     static TfrmInfoFenster* instance() { return s_instance; }
-    static TfrmInfoFenster* create(TRegistryEintraege&) { if (!s_instance) s_instance = new TfrmInfoFenster; return s_instance; }
+    static TfrmInfoFenster* create(TRegistryEintraege&) { return s_instance; } // none until the real one
     static void release() { delete s_instance; s_instance = nullptr; }
     static int position() { return s_position; }
     static void setPosition(int p) { s_position = p; }

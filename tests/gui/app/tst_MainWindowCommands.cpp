@@ -49,6 +49,7 @@ private Q_SLOTS:
     void recentFiles_menuNewestFirstAcrossRestart();
     void recentFiles_deletedEntryOpensDialogThere();
     void updateManagerTermination_closesWithoutQuestion();
+    void screenshots();
 
 private:
     TfrmHauptFormular* createWindow();
@@ -445,6 +446,35 @@ void TestMainWindowCommands::updateManagerTermination_closesWithoutQuestion()
     m_window->updateManagerFinished();
     QVERIFY(!m_window->isVisible());
     QVERIFY(m_messages->texts().isEmpty());
+}
+
+// Pictures of the window for a look by eye: only when SENDORA_SHOTS_DIR names a folder.
+void TestMainWindowCommands::screenshots()
+{
+    const QString folder = qEnvironmentVariable("SENDORA_SHOTS_DIR");
+    if (folder.isEmpty())
+        QSKIP("SENDORA_SHOTS_DIR not set");
+    const struct
+    {
+        int language;
+        const char* code;
+    } languages[] = {{1, "en"}, {2, "de"}, {3, "fr"}};
+    for (const auto& l : languages) {
+        m_window->languageAction(l.language)->trigger();
+        QCoreApplication::processEvents();
+        for (int module : {1, 3, 5}) {
+            m_window->switchModule(module);
+            QCoreApplication::processEvents();
+            m_window->grab().save(QStringLiteral("%1/main_%2_module%3.png").arg(folder, QLatin1String(l.code)).arg(module));
+        }
+        for (QMenu* menu : m_window->findChildren<QMenu*>()) {
+            menu->popup(m_window->mapToGlobal(QPoint(0, 20)));
+            QCoreApplication::processEvents();
+            menu->grab().save(QStringLiteral("%1/menu_%2_%3.png").arg(folder, QLatin1String(l.code), menu->objectName()));
+            menu->hide();
+        }
+    }
+    m_window->languageAction(1)->trigger();
 }
 
 QTEST_MAIN(TestMainWindowCommands)
