@@ -303,16 +303,19 @@ bool ProjectCommands::openProject(const QString& path)
         return false;
     }
 
+    // Asked before the wait window comes up and the window is disabled, so that the
+    // question and a Save As dialog can be answered. A cancelled Save As only skips the
+    // new default project: the file is loaded all the same. A save that failed keeps the
+    // project, which would be lost otherwise.
+    const SaveAnswer answer = offerToSave();
+    if (answer == SaveAnswer::Failed)
+        return false;
+
     QString error;
     bool loaded = false;
     bool writeBackFailed = false;
     {
         BusyScope busy(m_host, loadingText());
-        // A cancelled Save As only skips the new default project: the file is loaded all
-        // the same. A save that failed keeps the project, which would be lost otherwise.
-        const SaveAnswer answer = offerToSave();
-        if (answer == SaveAnswer::Failed)
-            return false;
         if (answer == SaveAnswer::Go)
             createDefaultProject();
 

@@ -737,8 +737,9 @@ void TfrmHauptFormular::switchToDetailsModule()
 
 void TfrmHauptFormular::setBusy(bool busy)
 {
-    setEnabled(!busy);
-    setUpdatesEnabled(!busy);
+    m_busyDepth = qMax(0, m_busyDepth + (busy ? 1 : -1));
+    setEnabled(m_busyDepth == 0);
+    setUpdatesEnabled(m_busyDepth == 0);
 }
 
 void TfrmHauptFormular::showStatusText(const QString& text)

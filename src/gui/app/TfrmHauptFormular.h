@@ -128,6 +128,7 @@ private:
     TAktuelleVersionInfo m_versionInfo;
     QString m_captionFileName;
     int m_currentModule = 0;
+    int m_busyDepth = 0;
     bool m_firstPaint = true;
     bool m_shown = false;
     bool m_codesHintShown = false;

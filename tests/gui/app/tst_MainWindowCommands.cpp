@@ -49,6 +49,9 @@ private Q_SLOTS:
     void recentFiles_menuNewestFirstAcrossRestart();
     void recentFiles_deletedEntryOpensDialogThere();
     void updateManagerTermination_closesWithoutQuestion();
+    void helpEntries_reachTheHelpSystem();
+    void tipOfTheDay_atFirstPaintOnlyWhenSwitchedOn_data();
+    void tipOfTheDay_atFirstPaintOnlyWhenSwitchedOn();
     void screenshots();
 
 private:
@@ -446,6 +449,43 @@ void TestMainWindowCommands::updateManagerTermination_closesWithoutQuestion()
     m_window->updateManagerFinished();
     QVERIFY(!m_window->isVisible());
     QVERIFY(m_messages->texts().isEmpty());
+}
+
+void TestMainWindowCommands::helpEntries_reachTheHelpSystem()
+{
+    HelpSystem::instance().requests.clear();
+    for (const char* name : {"HilfeInhaltCmd", "TutorialCmd", "WichtigeHinweiseCmd",
+                             "NeuerSuchdienstCmd", "StatusHilfeCmd"})
+        action(name)->trigger();
+    QCOMPARE(HelpSystem::instance().requests,
+             (QStringList {QStringLiteral("contents"), QStringLiteral("name tutorial"),
+                           QStringLiteral("topic 300"), QStringLiteral("topic 750"),
+                           QStringLiteral("topic 70")}));
+}
+
+void TestMainWindowCommands::tipOfTheDay_atFirstPaintOnlyWhenSwitchedOn_data()
+{
+    QTest::addColumn<bool>("tdt");
+    QTest::newRow("on") << true;
+    QTest::newRow("off") << false;
+}
+
+void TestMainWindowCommands::tipOfTheDay_atFirstPaintOnlyWhenSwitchedOn()
+{
+    QFETCH(bool, tdt);
+    delete m_window;
+    m_settings->tdt = tdt;
+    TfrmTippDesTages::s_shown = 0;
+    m_window = createWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    QTRY_COMPARE(TfrmTippDesTages::s_shown, tdt ? 1 : 0);
+    m_window->repaint();
+    m_window->resize(m_window->size() + QSize(10, 10));
+    QTest::qWait(50);
+    QCOMPARE(TfrmTippDesTages::s_shown, tdt ? 1 : 0);
+    // The menu entry opens it at any time.
+    action("TippDesTagesCmd")->trigger();
+    QCOMPARE(TfrmTippDesTages::s_shown, tdt ? 2 : 1);
 }
 
 // Pictures of the window for a look by eye: only when SENDORA_SHOTS_DIR names a folder.
