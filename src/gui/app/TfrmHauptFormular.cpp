@@ -582,6 +582,7 @@ void TfrmHauptFormular::retranslateUi()
     for (int i = 0; i < kModuleCount; ++i) {
         const QString text = m_gotoCmds[i]->text().remove(QLatin1Char('&'));
         m_moduleButtons[i]->setToolTip(text);
+        m_moduleButtons[i]->setStatusTip(text);
         m_moduleButtons[i]->setAccessibleName(text);
     }
 
@@ -755,6 +756,19 @@ void TfrmHauptFormular::defaultProjectCreated()
 void TfrmHauptFormular::closeWindow()
 {
     close();
+}
+
+void TfrmHauptFormular::programOptionsClosed()
+{
+    const bool open = TfrmInfoFenster::instance() != nullptr;
+    if (m_settings.infoFenster && !open) {
+        if (TfrmInfoFenster* info = TfrmInfoFenster::create(m_settings))
+            info->show();
+    } else if (!m_settings.infoFenster && open) {
+        TfrmInfoFenster::release();
+    }
+    TfrmInfoFenster::setPosition(m_settings.infoFensterPos);
+    placeInfoWindow();
 }
 
 void TfrmHauptFormular::updateManagerFinished()

@@ -67,6 +67,9 @@ public:
     // Whether sd.ini held a position for the window (start-up then does not centre it).
     bool hasStoredPlacement() const { return m_storedPlacement; }
 
+    // What follows the options dialog: the info window as the settings now ask.
+    void programOptionsClosed();
+
     // What follows the update manager's window: a started setup or program update ends
     // the program without any question.
     void updateManagerFinished();
