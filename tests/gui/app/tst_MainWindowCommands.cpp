@@ -48,6 +48,7 @@ private Q_SLOTS:
     void openTwoProjects_reportsErrorAndCaptionUntitled();
     void recentFiles_menuNewestFirstAcrossRestart();
     void recentFiles_deletedEntryOpensDialogThere();
+    void placement_restoredAtNextStart();
     void updateManagerTermination_closesWithoutQuestion();
     void helpEntries_reachTheHelpSystem();
     void tipOfTheDay_atFirstPaintOnlyWhenSwitchedOn_data();
@@ -438,6 +439,24 @@ void TestMainWindowCommands::recentFiles_deletedEntryOpensDialogThere()
     QCOMPARE(m_dialogs->asked().last().call, ScriptedFileDialogs::Call::Open);
     QCOMPARE(m_dialogs->asked().last().options.startPath, path);
     QCOMPARE(m_dialogs->asked().last().options.title, QStringLiteral("Load details file"));
+}
+
+void TestMainWindowCommands::placement_restoredAtNextStart()
+{
+    QVERIFY(!m_window->hasStoredPlacement());
+    m_window->resize(900, 650);
+    m_window->move(40, 30);
+    QTRY_COMPARE(m_window->size(), QSize(900, 650));
+    m_messages->answer(R::Yes);
+    QVERIFY(m_window->close());
+    delete m_window;
+    m_window = createWindow();
+    QVERIFY(m_window->hasStoredPlacement());
+    QCOMPARE(m_window->size(), QSize(900, 650));
+    IniFile ini(m_settings->iniPath());
+    QVERIFY(ini.load());
+    QCOMPARE(ini.readInteger(QStringLiteral("THauptformular"), QStringLiteral("Width"), 0), 900);
+    QCOMPARE(ini.readInteger(QStringLiteral("THauptformular"), QStringLiteral("Height"), 0), 650);
 }
 
 void TestMainWindowCommands::updateManagerTermination_closesWithoutQuestion()
