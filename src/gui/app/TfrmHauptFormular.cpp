@@ -606,8 +606,10 @@ void TfrmHauptFormular::retranslateUi()
     m_rtfReportCmd->setText(tr("&RTF report", "IDS_BtnRTF"));
     m_statusHelpCmd->setText(tr("&Help", "IDS_BtnHilfe"));
 
+    // The status panels in the new language; the info text stays (a language switch
+    // renews it by switching to the current module again).
     if (m_currentModule >= 1)
-        showModuleTexts();
+        showModuleTexts(false);
 }
 
 // --- modules -------------------------------------------------------------------------------
@@ -627,7 +629,7 @@ QString TfrmHauptFormular::statusPanelText(int panel) const
     return panel >= 0 && panel < 3 ? m_statusPanels[panel]->text() : QString();
 }
 
-void TfrmHauptFormular::showModuleTexts()
+void TfrmHauptFormular::showModuleTexts(bool infoText)
 {
     QString status;
     QString info;
@@ -660,7 +662,8 @@ void TfrmHauptFormular::showModuleTexts()
         return;
     }
     m_statusPanels[2]->setText(status);
-    setWndDescription(info);
+    if (infoText)
+        setWndDescription(info);
     if (m_currentModule == Automatic || m_currentModule == Manual)
         updateServiceCount();
     else
@@ -698,7 +701,7 @@ void TfrmHauptFormular::switchModule(int module)
         }
     }
     target->setFocus();
-    showModuleTexts();
+    showModuleTexts(true);
     if (module == StatusReport && !m_codesHintShown && m_settings.hint(kHintCodes)) {
         m_codesHintShown = true;
         TfrmDetailErklaerung::showHint(kHintCodes, m_settings, this);

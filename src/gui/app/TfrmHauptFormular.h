@@ -110,7 +110,7 @@ private:
     void onLanguageChanged();
     void runShowSteps();
     void showTipAtStart();
-    void showModuleTexts();
+    void showModuleTexts(bool infoText);
     void updateServiceCount();
     void rebuildRecentFilesMenu();
     void readPlacement();

@@ -126,6 +126,11 @@ void TestMainWindowCommands::startsOnModule1WithUntitledProject()
     QVERIFY(!m_window->container().AnyModified());
     QVERIFY(m_window->projectCommands().isUntitled());
     QCOMPARE(m_window->statusPanelText(0), QStringLiteral("std-db"));
+    QCOMPARE(m_window->WndDescription(), QStringLiteral("Welcome to Sendora!"));
+    QCoreApplication::processEvents();
+    QCOMPARE(m_window->WndDescription(), QStringLiteral("Welcome to Sendora!"));
+    // The first module's explanation arrives with the next switch.
+    m_window->switchModule(1);
     QCOMPARE(m_window->WndDescription(), QStringLiteral("Enter website details. Details are "
                                                         "divided into four sections: WEBSITE, "
                                                         "PERSON, WEBMASTER and COMPANY"));
