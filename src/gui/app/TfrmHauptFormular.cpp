@@ -10,7 +10,14 @@
 #include "core/project/TSdProjectContainer.h"
 #include "core/services/TDatenmodul.h"
 #include "core/settings/TRegistryEintraege.h"
+#include "gui/app/HelpSystem.h"
 #include "gui/app/ModulePlaceholder.h"
+#include "gui/app/SkinPictures.h"
+#include "gui/app/TGrafikButton.h"
+#include "gui/app/TGrafikPanel.h"
+#include "gui/app/TfrmAboutBox.h"
+#include "gui/app/TfrmInfoFenster.h"
+#include "gui/platform/OpenWebAddress.h"
 
 #include <QAction>
 #include <QActionGroup>

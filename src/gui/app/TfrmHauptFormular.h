@@ -4,6 +4,7 @@
 #include "core/project/TStatusbericht.h"
 #include "core/update/TAktuelleVersionInfo.h"
 #include "gui/app/ShellStandIns.h"
+#include "gui/app/TfrmSd.h"
 
 #include <QMainWindow>
 #include <QSize>

@@ -11,6 +11,8 @@
 #include "core/project/TSdProjectContainer.h"
 #include "core/services/TDatenmodul.h"
 #include "core/settings/TRegistryEintraege.h"
+#include "gui/app/HelpSystem.h"
+#include "gui/app/TGrafikButton.h"
 #include "gui/app/TfrmHauptFormular.h"
 #include "support/ScriptedFileDialogs.h"
 #include "support/ScriptedMessages.h"
