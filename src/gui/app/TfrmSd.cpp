@@ -33,7 +33,6 @@ private:
 
 TfrmSd::TfrmSd(QWidget* window)
     : m_window(window)
-    , m_description(window->objectName())
 {
     m_watcher = new Watcher(this, window);
     window->installEventFilter(m_watcher);
@@ -45,9 +44,16 @@ TfrmSd::~TfrmSd()
     delete m_watcher.data();
 }
 
+QString TfrmSd::WndDescription() const
+{
+    // The object name is often given after this base is built, so it is read late.
+    return m_descriptionSet ? m_description : m_window->objectName();
+}
+
 void TfrmSd::setWndDescription(const QString& text)
 {
     m_description = text;
+    m_descriptionSet = true;
     if (TfrmInfoFenster* info = TfrmInfoFenster::instance())
         info->showText(text);
 }
@@ -58,11 +64,11 @@ void TfrmSd::windowEvent(int type)
     if (!info)
         return;
     if (type == QEvent::Show) {
-        setWndDescription(m_description);
+        setWndDescription(WndDescription());
         return;
     }
     if (type != QEvent::Move)
-        info->showText(m_description);
+        info->showText(WndDescription());
     placeInfoWindow();
 }
 

@@ -16,7 +16,7 @@ public:
     TfrmSd(const TfrmSd&) = delete;
     TfrmSd& operator=(const TfrmSd&) = delete;
 
-    QString WndDescription() const { return m_description; }
+    QString WndDescription() const;
     // Stores the text and shows it in the info window at once when one exists.
     void setWndDescription(const QString& text);
 
@@ -38,4 +38,5 @@ private:
     QWidget* m_window;
     QPointer<Watcher> m_watcher;
     QString m_description;
+    bool m_descriptionSet = false; // until then: the window's object name
 };
