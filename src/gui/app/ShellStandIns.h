@@ -1,6 +1,6 @@
 #pragma once
 
-// Minimal stand-ins for the hint dialog and the tip of the day, used only until the real
+// A minimal stand-in for the tip of the day, used only until the real
 // classes are in the tree. Same names and calls as the real ones.
 
 #include "core/settings/TRegistryEintraege.h"
@@ -9,13 +9,6 @@
 #include <QString>
 
 class QWidget;
-
-class TfrmDetailErklaerung
-{
-public:
-    static void showHint(int kind, TRegistryEintraege&, QWidget*) { s_shown.append(kind); }
-    static inline QList<int> s_shown;
-};
 
 class TfrmTippDesTages
 {

@@ -16,6 +16,7 @@
 #include "gui/app/TGrafikButton.h"
 #include "gui/app/TGrafikPanel.h"
 #include "gui/app/TfrmAboutBox.h"
+#include "gui/app/TfrmDetailErklaerung.h"
 #include "gui/app/TfrmInfoFenster.h"
 #include "gui/platform/OpenWebAddress.h"
 

@@ -13,6 +13,7 @@
 #include "core/settings/TRegistryEintraege.h"
 #include "gui/app/HelpSystem.h"
 #include "gui/app/TGrafikButton.h"
+#include "gui/app/TfrmDetailErklaerung.h"
 #include "gui/app/TfrmHauptFormular.h"
 #include "support/ScriptedFileDialogs.h"
 #include "support/ScriptedMessages.h"
@@ -101,6 +102,7 @@ void TestMainWindowCommands::init()
     m_window = createWindow();
     QVERIFY(QTest::qWaitForWindowExposed(m_window));
     TfrmDetailErklaerung::s_shown.clear();
+    TfrmDetailErklaerung::s_recordOnly = true;
 }
 
 void TestMainWindowCommands::cleanup()
