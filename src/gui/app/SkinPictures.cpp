@@ -5,6 +5,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QRadialGradient>
 #include <QRegularExpression>
 #include <QScreen>
 
@@ -19,7 +20,7 @@ enum class Module { Details, MetaTags, AutoSubmit, ManualSubmit, Status };
 
 struct Parsed
 {
-    enum Kind { None, Button, Frame, Close } kind = None;
+    enum Kind { None, Button, Frame, Close, Bulb } kind = None;
     Module module = Module::Details;
     bool highlighted = false;
     int frame = 0;     // panel picture index 0..7
@@ -44,6 +45,10 @@ Parsed parse(const QString& name)
                    : id == QLatin1String("su_manu") ? Module::ManualSubmit
                                                     : Module::Status;
         p.highlighted = !m.captured(2).isEmpty();
+        return p;
+    }
+    if (name == QLatin1String("bmp_tip_bulb")) {
+        p.kind = Parsed::Bulb;
         return p;
     }
     if (name == QLatin1String("bmp_info_close") || name == QLatin1String("bmp_info_close_ak")) {
@@ -303,6 +308,46 @@ QPixmap closeButton(bool highlighted, qreal dpr)
     return pm;
 }
 
+QPixmap bulb(qreal dpr)
+{
+    const QSize size = SkinPictures::kBulbSize;
+    QPixmap pm = canvas(size, dpr);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    const qreal s = size.width();
+    // Rays.
+    p.setPen(QPen(QColor(245, 170, 30), s * 0.05, Qt::SolidLine, Qt::RoundCap));
+    const QPointF c(s * 0.5, s * 0.4);
+    for (int i = 0; i < 5; ++i) {
+        QLineF ray(c, c + QPointF(0, -s * 0.38));
+        ray.setAngle(30 + i * 30);
+        ray.setP1(ray.pointAt(0.78));
+        p.drawLine(ray);
+    }
+    // Glass.
+    QRadialGradient glow(c, s * 0.25, c - QPointF(s * 0.06, s * 0.06));
+    glow.setColorAt(0, QColor(255, 248, 200));
+    glow.setColorAt(1, QColor(255, 206, 60));
+    p.setBrush(glow);
+    p.setPen(QPen(QColor(190, 130, 10), s * 0.03));
+    QPainterPath glass;
+    glass.addEllipse(c, s * 0.2, s * 0.2);
+    QPainterPath neck;
+    neck.moveTo(s * 0.38, s * 0.52);
+    neck.lineTo(s * 0.42, s * 0.7);
+    neck.lineTo(s * 0.58, s * 0.7);
+    neck.lineTo(s * 0.62, s * 0.52);
+    neck.closeSubpath();
+    p.drawPath(glass.united(neck));
+    // Screw base.
+    p.setBrush(QColor(120, 130, 145));
+    p.setPen(Qt::NoPen);
+    p.drawRoundedRect(QRectF(s * 0.41, s * 0.72, s * 0.18, s * 0.07), s * 0.02, s * 0.02);
+    p.drawRoundedRect(QRectF(s * 0.42, s * 0.81, s * 0.16, s * 0.06), s * 0.02, s * 0.02);
+    p.drawEllipse(QRectF(s * 0.46, s * 0.86, s * 0.08, s * 0.06));
+    return pm;
+}
+
 } // namespace
 
 QSize SkinPictures::pictureSize(const QString& resourceName)
@@ -314,6 +359,8 @@ QSize SkinPictures::pictureSize(const QString& resourceName)
         return {kFrameEdge, kFrameEdge};
     case Parsed::Close:
         return kCloseButtonSize;
+    case Parsed::Bulb:
+        return kBulbSize;
     case Parsed::None:
         break;
     }
@@ -331,6 +378,8 @@ QPixmap SkinPicture(const QString& resourceName, qreal dpr)
         return framePiece(p.frameSet, p.frame, dpr);
     case Parsed::Close:
         return closeButton(p.highlighted, dpr);
+    case Parsed::Bulb:
+        return bulb(dpr);
     case Parsed::None:
         break;
     }

@@ -18,6 +18,7 @@ namespace SkinPictures {
 inline constexpr QSize kModuleButtonSize {130, 104};
 inline constexpr int kFrameEdge = 6;
 inline constexpr QSize kCloseButtonSize {24, 24};
+inline constexpr QSize kBulbSize {48, 48}; // "bmp_tip_bulb", the tip of the day
 
 // By the panel's picture index 0..7.
 inline constexpr const char* kInfoFrame[8] = {

@@ -18,6 +18,7 @@
 #include "gui/app/TfrmAboutBox.h"
 #include "gui/app/TfrmDetailErklaerung.h"
 #include "gui/app/TfrmInfoFenster.h"
+#include "gui/app/TfrmTippDesTages.h"
 #include "gui/platform/OpenWebAddress.h"
 
 #include <QAction>

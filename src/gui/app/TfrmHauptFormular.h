@@ -3,7 +3,6 @@
 #include "core/app/ProjectCommands.h"
 #include "core/project/TStatusbericht.h"
 #include "core/update/TAktuelleVersionInfo.h"
-#include "gui/app/ShellStandIns.h"
 #include "gui/app/TfrmSd.h"
 
 #include <QMainWindow>

@@ -15,6 +15,7 @@
 #include "gui/app/TGrafikButton.h"
 #include "gui/app/TfrmDetailErklaerung.h"
 #include "gui/app/TfrmHauptFormular.h"
+#include "gui/app/TfrmTippDesTages.h"
 #include "support/ScriptedFileDialogs.h"
 #include "support/ScriptedMessages.h"
 #include "support/ScriptedWaitIndicator.h"
@@ -103,6 +104,7 @@ void TestMainWindowCommands::init()
     QVERIFY(QTest::qWaitForWindowExposed(m_window));
     TfrmDetailErklaerung::s_shown.clear();
     TfrmDetailErklaerung::s_recordOnly = true;
+    TfrmTippDesTages::s_recordOnly = true;
 }
 
 void TestMainWindowCommands::cleanup()
