@@ -1,6 +1,7 @@
 #include "core/app/TdmStorage.h"
 #include "core/settings/TRegistryEintraege.h"
 #include "gui/app/SendoraApp.h"
+#include "gui/app/HelpSystem.h"
 #include "gui/app/TfrmHauptFormular.h"
 #include "gui/app/TfrmSplashMain.h"
 #include "gui/app/TfrmWaitDialog.h"
@@ -52,6 +53,7 @@ void TestMainWindow::init()
     m_settings = new TRegistryEintraege(m_folder->path());
     // No modal tip of the day at the first paint.
     m_settings->tdt = false;
+    HelpSystem::instance().setRecordOnly(true);
     m_storage = new TdmStorage;
     m_window = new TfrmHauptFormular(*m_settings, *m_storage, QSize(790, 595));
     m_window->show();

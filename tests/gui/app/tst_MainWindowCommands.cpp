@@ -105,6 +105,7 @@ void TestMainWindowCommands::init()
     TfrmDetailErklaerung::s_shown.clear();
     TfrmDetailErklaerung::s_recordOnly = true;
     TfrmTippDesTages::s_recordOnly = true;
+    HelpSystem::instance().setRecordOnly(true);
 }
 
 void TestMainWindowCommands::cleanup()
