@@ -5,7 +5,7 @@
 // Process-wide values that several windows share (user-interface thread only).
 struct TGlobaleVariablen
 {
-    // Full path of the last formatted report written; empty for a new project.
+    // Full path of the last formatted report written; cleared for every new project.
     QString LastRTFReportPath;
 };
 

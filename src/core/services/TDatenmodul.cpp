@@ -1,6 +1,8 @@
 #include "core/services/TDatenmodul.h"
 
 #include "core/platform/Messages.h"
+#include "core/platform/TDateTime.h"
+#include "core/project/TSDAnmeldeStatus.h"
 #include "core/platform/Platform.h"
 #include "core/platform/SdError.h"
 
@@ -753,6 +755,58 @@ void TDatenmodul::LoadSelectionSnapshot()
 bool TDatenmodul::SaveSelectionSnapshot(QString* error) const
 {
     return currentSelection().writeFile(snapshotPath(), error);
+}
+
+// --- the open project's submission state ----------------------------------------------------
+
+void TDatenmodul::FillSubmissionState(TSDAnmeldeStatus& status)
+{
+    PostPendingEdit();
+    status.Reserve(status.Count() + int(m_rows.size()));
+    for (const TServiceRecord& row : m_rows) {
+        TSDAnmeldeStatusItem* item = status.Add();
+        item->SetText(row.text(F::Name));
+        item->SetNumber(row.nr());
+        const QVariant& date = row.value(F::ZuletztRegistriert);
+        item->SetDate(date.isNull() ? 0.0 : date.toDouble());
+    }
+}
+
+int TDatenmodul::WriteBackSubmissionState(const TSDAnmeldeStatus& status)
+{
+    if (!m_db.isOpen())
+        throw SdError(tr("The search-service database is not open.", "IDS_NichtOffen"));
+    PostPendingEdit();
+    int skipped = 0;
+    m_db.transaction();
+    QSqlQuery q(m_db);
+    q.prepare(QStringLiteral("UPDATE dba SET ") + column(F::ZuletztRegistriert)
+              + QStringLiteral(" = ? WHERE Nr = ?"));
+    for (int i = 0; i < status.Count(); ++i) {
+        const TSDAnmeldeStatusItem& item = *status.Items(i);
+        if (item.Number() == 0)
+            continue;
+        const int position = m_positionByNr.value(item.Number(), -1);
+        if (position < 0)
+            continue;
+        // A file can carry any bit pattern as a date; only a real date goes in the table.
+        const double date = item.Date();
+        if (date != 0.0 && !TDateTime::toDateTime(date).isValid()) {
+            ++skipped;
+            continue;
+        }
+        const QVariant value = date == 0.0 ? QVariant() : QVariant(date);
+        q.addBindValue(value);
+        q.addBindValue(item.Number());
+        if (!q.exec()) {
+            ++skipped;
+            continue;
+        }
+        m_rows[size_t(position)].setValue(F::ZuletztRegistriert, value);
+    }
+    m_db.commit();
+    refreshView();
+    return skipped;
 }
 
 // --- detail tables -------------------------------------------------------------------------

@@ -13,6 +13,8 @@
 
 #include <functional>
 
+class TSDAnmeldeStatus;
+
 // The search-service data module: owns the service database (one SQLite file in
 // DATEN, opened exclusively), the view of dba that the selection view and the
 // submission commands work on, and the bulk operations on the service rows.
@@ -149,6 +151,16 @@ public:
     // Writes the current selection to "aktuell.suc".
     bool SaveSelectionSnapshot(QString* error = nullptr) const;
     QString snapshotPath() const;
+
+    // --- the open project's submission state ------------------------------------------
+    // Appends one item per service row, in table order and whatever the view shows:
+    // Text = Name, Number = Nr, Date = ZuletztRegistriert (0 when empty).
+    void FillSubmissionState(TSDAnmeldeStatus& status);
+    // Sets ZuletztRegistriert of the service of every item whose Number is not 0 to the
+    // item's date, or to empty for date 0, in one transaction. Items naming no service
+    // are passed over; an item that cannot be written (a date no calendar holds, a
+    // failing write) is skipped. Returns the number of skipped items.
+    int WriteBackSubmissionState(const TSDAnmeldeStatus& status);
 
     // --- detail tables -----------------------------------------------------------------
     struct CategoryPair

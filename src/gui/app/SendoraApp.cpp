@@ -20,6 +20,7 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QScreen>
+#include <QTimer>
 
 #include <cstdio>
 #include <cstdlib>
@@ -211,6 +212,9 @@ bool SendoraApp::start(const ScreenInfo& screen)
         ProcessFlags::quitWithoutAsking = true;
         if (m_mainWindow) {
             m_mainWindow->close();
+            // A modal dialog (the tip of the day, a message box) has its own event loop:
+            // leave every loop, the settings have been written by the close.
+            QCoreApplication::exit(0);
         } else {
             // Still starting, perhaps inside a message box: leave every event loop.
             m_terminatedDuringStart = true;
@@ -259,14 +263,16 @@ bool SendoraApp::start(const ScreenInfo& screen)
         m_exitCode = 1;
         return false;
     }
+    m_mainWindow->setDatenmodul(m_datenmodul);
 
     m_wait = std::make_unique<GuiWaitIndicator>();
     Platform::setWaitIndicator(m_wait.get());
 
     splash.reset();
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    if (primary && !m_mainWindow->hasStoredPlacement()) {
         QRect frame = m_mainWindow->frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
+        frame.moveCenter(primary->availableGeometry().center());
         m_mainWindow->move(frame.topLeft());
     }
     m_mainWindow->show();
@@ -277,6 +283,8 @@ void SendoraApp::onMainWindowClosing()
 {
     ProcessFlags::quitWithoutAsking = false;
     StartupSteps::saveSettingsAtShutdown(*m_settings, Platform::messages());
+    // The info window or another top-level window must not keep the program running.
+    QTimer::singleShot(0, qApp, &QCoreApplication::quit);
 }
 
 TfrmHauptFormular* SendoraApp::mainWindow() const

@@ -105,6 +105,9 @@ void TestExecutable::startsOnFreshFolderAndEndsCleanly()
     const QByteArray content = file.readAll();
     QVERIFY(content.startsWith("[Sdt]\n"));
     QVERIFY(content.contains("\nIDUISprache=1\n"));
+    // A termination signal closes the window like a normal close, without questions:
+    // the window wrote its own section too.
+    QVERIFY(content.contains("\n[THauptformular]\n"));
 }
 
 void TestExecutable::secondStartHandsOverAndEnds()
