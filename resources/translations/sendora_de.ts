@@ -78,6 +78,164 @@
     </message>
 </context>
 <context>
+    <name>HelpViewer</name>
+    <message>
+        <source>Sendora help</source>
+        <translation>Sendora-Hilfe</translation>
+    </message>
+    <message>
+        <source>&lt; &amp;Back</source>
+        <translation>&lt; &amp;Zurück</translation>
+    </message>
+    <message>
+        <source>&amp;Forward &gt;</source>
+        <translation>&amp;Vorwärts &gt;</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Inhalt</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation>Inhalt</translation>
+    </message>
+    <message>
+        <source>Index</source>
+        <translation>Index</translation>
+    </message>
+    <message>
+        <source>Type a keyword</source>
+        <translation>Stichwort eingeben</translation>
+    </message>
+    <message>
+        <source>The help page &quot;%1&quot; does not exist. Please choose a topic from the contents.</source>
+        <translation>Die Hilfeseite „%1“ gibt es nicht. Bitte wählen Sie ein Thema aus dem Inhalt.</translation>
+    </message>
+</context>
+<context>
+    <name>HintTable</name>
+    <message>
+        <source>Submission with assistant</source>
+        <translation>Anmeldung mit dem Assistenten</translation>
+    </message>
+    <message>
+        <source>The assistant submits your website only to spider search engines. Certain search engines require more details for a successful registration. Go to the main program window to submit your website also to these search engines.</source>
+        <translation>Der Assistent meldet Ihre Website nur bei Spider-Suchmaschinen an. Manche Suchmaschinen verlangen für eine erfolgreiche Anmeldung weitere Angaben. Wechseln Sie in das Hauptfenster des Programms, um Ihre Website auch bei diesen Suchmaschinen anzumelden.</translation>
+    </message>
+    <message>
+        <source>Selection of search engines</source>
+        <translation>Auswahl der Suchmaschinen</translation>
+    </message>
+    <message>
+        <source>To enable the selection that you have made by checking the boxes, check the &apos;SELECTION&apos; box. Otherwise, the selection will not be applied.</source>
+        <translation>Damit die Auswahl gilt, die Sie durch Ankreuzen getroffen haben, kreuzen Sie das Feld &apos;AUSWAHL&apos; an. Sonst wird die Auswahl nicht angewendet.</translation>
+    </message>
+    <message>
+        <source>&apos;Search&apos; field</source>
+        <translation>Feld &apos;Suchen&apos;</translation>
+    </message>
+    <message>
+        <source>To enable the &apos;Search&apos; field, sort search engines by &apos;Name&apos;. This field is disabled with all other sort orders.</source>
+        <translation>Um das Feld &apos;Suchen&apos; zu nutzen, sortieren Sie die Suchmaschinen nach &apos;Name&apos;. Bei allen anderen Sortierungen ist das Feld gesperrt.</translation>
+    </message>
+    <message>
+        <source>Key for status codes</source>
+        <translation>Schlüssel für Statuscodes</translation>
+    </message>
+    <message>
+        <source>For the interpretation of the status code, please note that only status codes between 400 and 599 indicate an unsuccessful registration.</source>
+        <translation>Beachten Sie bei der Deutung des Statuscodes, dass nur Statuscodes zwischen 400 und 599 eine erfolglose Anmeldung anzeigen.</translation>
+    </message>
+    <message>
+        <source>Entry of keywords</source>
+        <translation>Eingabe der Schlüsselwörter</translation>
+    </message>
+    <message>
+        <source>The keywords entered here are only submitted to directories. Therefore, max. 15 entries are possible, which is more than sufficient for directories. For spider engines, the keywords must be included by means of meta tags!</source>
+        <translation>Die hier eingegebenen Schlüsselwörter werden nur an Verzeichnisse übermittelt. Deshalb sind höchstens 15 Einträge möglich, was für Verzeichnisse mehr als genug ist. Für Spider-Suchmaschinen müssen die Schlüsselwörter über Meta-Tags eingebunden werden!</translation>
+    </message>
+    <message>
+        <source>&apos;Selection&apos; check box</source>
+        <translation>Kontrollkästchen &apos;Auswahl&apos;</translation>
+    </message>
+    <message>
+        <source>Check this box to display only the search engines that you have &apos;ticked off&apos;. If you have not &apos;ticked off&apos; any search engines and check this box, the display is empty.</source>
+        <translation>Kreuzen Sie dieses Feld an, um nur die Suchmaschinen anzuzeigen, die Sie &apos;abgehakt&apos; haben. Haben Sie keine Suchmaschine &apos;abgehakt&apos; und kreuzen das Feld an, bleibt die Anzeige leer.</translation>
+    </message>
+    <message>
+        <source>&apos;Filter&apos; check box</source>
+        <translation>Kontrollkästchen &apos;Filter&apos;</translation>
+    </message>
+    <message>
+        <source>If you check this box, only search engines that match the selected filter criteria are displayed. Define the filter by clicking the &apos;Apply filter&apos; button. If no search engine matches the filter criteria the display is empty.</source>
+        <translation>Wenn Sie dieses Feld ankreuzen, werden nur Suchmaschinen angezeigt, die den gewählten Filterkriterien entsprechen. Den Filter legen Sie mit der Schaltfläche &apos;Filter anwenden&apos; fest. Passt keine Suchmaschine zu den Kriterien, bleibt die Anzeige leer.</translation>
+    </message>
+    <message>
+        <source>Update manager and ZipMagic</source>
+        <translation>Update-Manager und ZipMagic</translation>
+    </message>
+    <message>
+        <source>Please note that certain compression programs such as ZipMagic interfere with the decompression utility of Sendora! and thus prevent access to the update zip file. If you encounter any problems, disable these compression utilities.</source>
+        <translation>Bitte beachten Sie, dass manche Komprimierungsprogramme wie ZipMagic das Entpacken durch Sendora! stören und so den Zugriff auf die ZIP-Datei des Updates verhindern. Sollten Probleme auftreten, schalten Sie diese Programme ab.</translation>
+    </message>
+    <message>
+        <source>Entry of e-mail address</source>
+        <translation>Eingabe der E-Mail-Adresse</translation>
+    </message>
+    <message>
+        <source>The entry of your &apos;real&apos; e-mail address may result in junk mail to your mailbox. We recommend that you set up an anonymous e-mail account with a free provider, for example at www.gmx.com, mail.google.com, outlook.com or mail.yahoo.com.</source>
+        <translation>Die Angabe Ihrer &apos;echten&apos; E-Mail-Adresse kann Ihnen unerwünschte Werbepost bescheren. Wir empfehlen, bei einem kostenlosen Anbieter ein anonymes E-Mail-Konto einzurichten, zum Beispiel bei www.gmx.com, mail.google.com, outlook.com oder mail.yahoo.com.</translation>
+    </message>
+    <message>
+        <source>Pop-up menu</source>
+        <translation>Kontextmenü</translation>
+    </message>
+    <message>
+        <source>Click the right mouse button to call up the pop-up menu with additional options.</source>
+        <translation>Klicken Sie mit der rechten Maustaste, um das Kontextmenü mit weiteren Möglichkeiten aufzurufen.</translation>
+    </message>
+    <message>
+        <source>Load RTF reports</source>
+        <translation>RTF-Berichte laden</translation>
+    </message>
+    <message>
+        <source>A status report is generated after each submission. Status reports are saved in the \REPORTS subfolder. The reports are in RTF format and can be edited with a word processing program such as Winword.</source>
+        <translation>Nach jeder Anmeldung wird ein Statusbericht erstellt. Statusberichte werden im Unterordner \REPORTS gespeichert. Die Berichte liegen im RTF-Format vor und lassen sich mit einem Textverarbeitungsprogramm wie Winword bearbeiten.</translation>
+    </message>
+    <message>
+        <source>Increase number of threads</source>
+        <translation>Anzahl der Threads erhöhen</translation>
+    </message>
+    <message>
+        <source>To increase the number of threads, select TOOLS/PROGRAM OPTIONS. Threads are &apos;channels&apos; through which submission data is transferred simultaneously. Generally, the default setting of 5 threads is sufficient.</source>
+        <translation>Um die Anzahl der Threads zu erhöhen, wählen Sie EXTRAS/PROGRAMMOPTIONEN. Threads sind &apos;Kanäle&apos;, über die Anmeldedaten gleichzeitig übertragen werden. In der Regel genügt die Voreinstellung von 5 Threads.</translation>
+    </message>
+    <message>
+        <source>Entry of password</source>
+        <translation>Eingabe des Kennworts</translation>
+    </message>
+    <message>
+        <source>Never enter an existing or used password here, but create a new one. This password is used by certain search engines for the setting up of a new account for the registration of your website.</source>
+        <translation>Geben Sie hier nie ein bestehendes oder bereits benutztes Kennwort ein, sondern legen Sie ein neues an. Manche Suchmaschinen richten mit diesem Kennwort ein neues Konto für die Anmeldung Ihrer Website ein.</translation>
+    </message>
+    <message>
+        <source>Entry of URL</source>
+        <translation>Eingabe der URL</translation>
+    </message>
+    <message>
+        <source>Enter the main address of your website here, not the address of an individual page such as http://www.example.com/products/page1.html. Use meta tags to ensure that all pages of your website are properly indexed. The &apos;Index&apos; (robots) tag is especially useful for this purpose!</source>
+        <translation>Geben Sie hier die Hauptadresse Ihrer Website ein, nicht die Adresse einer einzelnen Seite wie http://www.example.com/products/page1.html. Sorgen Sie mit Meta-Tags dafür, dass alle Seiten Ihrer Website richtig indiziert werden. Besonders nützlich ist dafür das Tag &apos;Index&apos; (robots)!</translation>
+    </message>
+    <message>
+        <source>Selection of a category</source>
+        <translation>Auswahl einer Kategorie</translation>
+    </message>
+    <message>
+        <source>Select the category that best matches the content of your website. If your website is highly specialized and none of the available categories is suitable, we recommend manual submission to directories.</source>
+        <translation>Wählen Sie die Kategorie, die am besten zum Inhalt Ihrer Website passt. Ist Ihre Website sehr speziell und passt keine der Kategorien, empfehlen wir die manuelle Anmeldung bei Verzeichnissen.</translation>
+    </message>
+</context>
+<context>
     <name>IniFile</name>
     <message>
         <source>%1 is a folder, not a file.</source>
@@ -152,6 +310,49 @@
     <message>
         <source>The file could not be read.</source>
         <translation>Die Datei konnte nicht gelesen werden.</translation>
+    </message>
+</context>
+<context>
+    <name>ModulePlaceholder</name>
+    <message>
+        <source>Website details</source>
+        <comment>IDS_PH_Kenndaten</comment>
+        <translation>Website-Angaben</translation>
+    </message>
+    <message>
+        <source>Meta Tag Generator</source>
+        <comment>IDS_PH_MetaTags</comment>
+        <translation>Meta-Tag-Generator</translation>
+    </message>
+    <message>
+        <source>Search services</source>
+        <comment>IDS_PH_Suchdienste</comment>
+        <translation>Suchdienste</translation>
+    </message>
+    <message>
+        <source>Status report</source>
+        <comment>IDS_PH_Status</comment>
+        <translation>Statusbericht</translation>
+    </message>
+    <message>
+        <source>The editor for the details of your website, its contact person, webmaster and company will appear here.</source>
+        <comment>IDS_PH_KenndatenText</comment>
+        <translation>Hier erscheint der Editor für die Angaben zu Ihrer Website, zur Kontaktperson, zum Webmaster und zur Firma.</translation>
+    </message>
+    <message>
+        <source>Here you will generate meta tags from your details, import them from web pages and insert them into your HTML files.</source>
+        <comment>IDS_PH_MetaTagsText</comment>
+        <translation>Hier erzeugen Sie Meta-Tags aus Ihren Angaben, importieren sie aus Webseiten und fügen sie in Ihre HTML-Dateien ein.</translation>
+    </message>
+    <message>
+        <source>The search services of the database will be listed here, ready to be ticked and submitted to.</source>
+        <comment>IDS_PH_SuchdiensteText</comment>
+        <translation>Hier werden die Suchdienste der Datenbank aufgelistet, bereit zum Ankreuzen und Anmelden.</translation>
+    </message>
+    <message>
+        <source>Every submission of this project will be listed here with its date, code and message.</source>
+        <comment>IDS_PH_StatusText</comment>
+        <translation>Hier wird jede Anmeldung dieses Projekts mit Datum, Code und Meldung aufgelistet.</translation>
     </message>
 </context>
 <context>
@@ -595,6 +796,29 @@
     </message>
 </context>
 <context>
+    <name>SkinPictures</name>
+    <message>
+        <source>Site details</source>
+        <translation>Website-Daten</translation>
+    </message>
+    <message>
+        <source>Meta tags</source>
+        <translation>Meta-Tags</translation>
+    </message>
+    <message>
+        <source>Automatic submission</source>
+        <translation>Automatische Anmeldung</translation>
+    </message>
+    <message>
+        <source>Manual submission</source>
+        <translation>Manuelle Anmeldung</translation>
+    </message>
+    <message>
+        <source>Status report</source>
+        <translation>Statusbericht</translation>
+    </message>
+</context>
+<context>
     <name>Startup</name>
     <message>
         <source>Please select a higher screen resolution. %1 cannot be run with the currently set resolution of %2 x %3.</source>
@@ -630,6 +854,11 @@
         <source>Error no. %1 - application is being terminated!</source>
         <comment>IDS_FehlerBeenden</comment>
         <translation>Fehler Nr. %1 - die Anwendung wird beendet!</translation>
+    </message>
+    <message>
+        <source>Error no. %1 - application is being closed!</source>
+        <comment>IDS_FehlerSchliessen</comment>
+        <translation>Fehler Nr. %1 - die Anwendung wird geschlossen!</translation>
     </message>
 </context>
 <context>
@@ -779,6 +1008,44 @@
     <message>
         <source>Read beyond end of file</source>
         <translation>Lesen über das Dateiende hinaus</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmAboutBox</name>
+    <message>
+        <source>About Sendora</source>
+        <translation>Über Sendora</translation>
+    </message>
+    <message>
+        <source>Sendora! Special Edition</source>
+        <translation>Sendora! Special Edition</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Submits your website to search engines and directories, keeps your site details and meta tags, and reports the result of every submission.</source>
+        <translation>Meldet Ihre Website bei Suchmaschinen und Verzeichnissen an, verwaltet Ihre Website-Angaben und Meta-Tags und berichtet über das Ergebnis jeder Anmeldung.</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmDetailErklaerung</name>
+    <message>
+        <source>Click here to view more information on this topic.</source>
+        <translation>Klicken Sie hier, um mehr zu diesem Thema zu erfahren.</translation>
+    </message>
+    <message>
+        <source>Do not show this hint anymore</source>
+        <translation>Diesen Hinweis nicht mehr anzeigen</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Hinweis</translation>
     </message>
 </context>
 <context>
@@ -950,6 +1217,297 @@
         <comment>IDS_MnuFranzoesisch</comment>
         <translation>&amp;Französisch</translation>
     </message>
+    <message>
+        <source>Would you like to save file %1 now?</source>
+        <comment>IDS_DateiSpeichern</comment>
+        <translation>Möchten Sie die Datei %1 jetzt speichern?</translation>
+    </message>
+    <message>
+        <source>Would you like to save current form data?</source>
+        <comment>IDS_FormularSpeichern</comment>
+        <translation>Möchten Sie die aktuellen Formulardaten speichern?</translation>
+    </message>
+    <message>
+        <source>Would you like to save the current form data now?</source>
+        <comment>IDS_FormularJetztSpeichern</comment>
+        <translation>Möchten Sie die aktuellen Formulardaten jetzt speichern?</translation>
+    </message>
+    <message>
+        <source>Would you like to exit the program now?</source>
+        <comment>IDS_ProgrammBeenden</comment>
+        <translation>Möchten Sie das Programm jetzt beenden?</translation>
+    </message>
+    <message>
+        <source>Error while loading file %1</source>
+        <comment>IDS_FehlerBeimLaden</comment>
+        <translation>Fehler beim Laden der Datei %1</translation>
+    </message>
+    <message>
+        <source>Exception while reading</source>
+        <comment>IDS_AusnahmeBeimLesen</comment>
+        <translation>Ausnahme beim Lesen</translation>
+    </message>
+    <message>
+        <source>File %1 has been saved.</source>
+        <comment>IDS_DateiGespeichert</comment>
+        <translation>Die Datei %1 wurde gespeichert.</translation>
+    </message>
+    <message>
+        <source>Please wait ...</source>
+        <comment>IDS_BitteWarten</comment>
+        <translation>Bitte warten ...</translation>
+    </message>
+    <message>
+        <source>Loading file, please wait ...</source>
+        <comment>IDS_DateiLaden</comment>
+        <translation>Datei wird geladen, bitte warten ...</translation>
+    </message>
+    <message>
+        <source>Saving data, please wait ...</source>
+        <comment>IDS_DatenSpeichern</comment>
+        <translation>Daten werden gespeichert, bitte warten ...</translation>
+    </message>
+    <message>
+        <source>Load details file</source>
+        <comment>IDS_OeffnenTitel</comment>
+        <translation>Angabendatei laden</translation>
+    </message>
+    <message>
+        <source>Site details files|*.sit|All files|*.*</source>
+        <comment>IDS_DateiFilter</comment>
+        <translation>Website-Angabendateien|*.sit|Alle Dateien|*.*</translation>
+    </message>
+    <message>
+        <source>Saving details file</source>
+        <comment>IDS_SpeichernTitel</comment>
+        <translation>Angabendatei speichern</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <comment>IDS_MnuDatei</comment>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <comment>IDS_MnuNeu</comment>
+        <translation>&amp;Neu</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <comment>IDS_MnuOeffnen</comment>
+        <translation>Ö&amp;ffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <comment>IDS_MnuSpeichern</comment>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Save &amp;as ...</source>
+        <comment>IDS_MnuSpeichernUnter</comment>
+        <translation>Speichern &amp;unter ...</translation>
+    </message>
+    <message>
+        <source>Update Manager</source>
+        <comment>IDS_MnuUpdateManager</comment>
+        <translation>Update-Manager</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <comment>IDS_MnuBeenden</comment>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>Start a new, untitled project</source>
+        <comment>IDS_HintNeu</comment>
+        <translation>Ein neues, unbenanntes Projekt beginnen</translation>
+    </message>
+    <message>
+        <source>Open a details file</source>
+        <comment>IDS_HintOeffnen</comment>
+        <translation>Eine Angabendatei öffnen</translation>
+    </message>
+    <message>
+        <source>Save the current project</source>
+        <comment>IDS_HintSpeichern</comment>
+        <translation>Das aktuelle Projekt speichern</translation>
+    </message>
+    <message>
+        <source>Save the current project under a new name</source>
+        <comment>IDS_HintSpeichernUnter</comment>
+        <translation>Das aktuelle Projekt unter einem neuen Namen speichern</translation>
+    </message>
+    <message>
+        <source>Exit the program</source>
+        <comment>IDS_HintBeenden</comment>
+        <translation>Das Programm beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <comment>IDS_MnuExtras</comment>
+        <translation>&amp;Extras</translation>
+    </message>
+    <message>
+        <source>Open &amp;One-Minute Assistant</source>
+        <comment>IDS_MnuAssistent</comment>
+        <translation>&amp;Ein-Minuten-Assistent öffnen</translation>
+    </message>
+    <message>
+        <source>Export &amp;search services</source>
+        <comment>IDS_MnuExport</comment>
+        <translation>&amp;Suchdienste exportieren</translation>
+    </message>
+    <message>
+        <source>&amp;Program options</source>
+        <comment>IDS_MnuOptionen</comment>
+        <translation>&amp;Programmoptionen</translation>
+    </message>
+    <message>
+        <source>&amp;Go to</source>
+        <comment>IDS_MnuGeheZu</comment>
+        <translation>&amp;Gehe zu</translation>
+    </message>
+    <message>
+        <source>&amp;Details</source>
+        <comment>IDS_MnuDetails</comment>
+        <translation>&amp;Angaben</translation>
+    </message>
+    <message>
+        <source>&amp;Meta Tag Generator</source>
+        <comment>IDS_MnuMetaTags</comment>
+        <translation>&amp;Meta-Tag-Generator</translation>
+    </message>
+    <message>
+        <source>&amp;Automatic Submission</source>
+        <comment>IDS_MnuAutomatisch</comment>
+        <translation>&amp;Automatische Anmeldung</translation>
+    </message>
+    <message>
+        <source>Manual Submission</source>
+        <comment>IDS_MnuManuell</comment>
+        <translation>Manuelle Anmeldung</translation>
+    </message>
+    <message>
+        <source>&amp;Status Report</source>
+        <comment>IDS_MnuStatus</comment>
+        <translation>&amp;Statusbericht</translation>
+    </message>
+    <message>
+        <source>Hel&amp;p</source>
+        <comment>IDS_MnuHilfe</comment>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <comment>IDS_MnuInhalt</comment>
+        <translation>&amp;Inhalt</translation>
+    </message>
+    <message>
+        <source>Tuturi&amp;al</source>
+        <comment>IDS_MnuTutorial</comment>
+        <translation>Tutori&amp;al</translation>
+    </message>
+    <message>
+        <source>&amp;Questions and problems</source>
+        <comment>IDS_MnuFragen</comment>
+        <translation>&amp;Fragen und Probleme</translation>
+    </message>
+    <message>
+        <source>S&amp;upport forum</source>
+        <comment>IDS_MnuForum</comment>
+        <translation>S&amp;upport-Forum</translation>
+    </message>
+    <message>
+        <source>Tips and &amp;hints</source>
+        <comment>IDS_MnuTipps</comment>
+        <translation>Tipps und &amp;Hinweise</translation>
+    </message>
+    <message>
+        <source>10 &amp;important hints</source>
+        <comment>IDS_MnuWichtigeHinweise</comment>
+        <translation>10 &amp;wichtige Hinweise</translation>
+    </message>
+    <message>
+        <source>New &amp;search service</source>
+        <comment>IDS_MnuNeuerSuchdienst</comment>
+        <translation>Neuer &amp;Suchdienst</translation>
+    </message>
+    <message>
+        <source>&amp;Tip of the day</source>
+        <comment>IDS_MnuTippDesTages</comment>
+        <translation>&amp;Tipp des Tages</translation>
+    </message>
+    <message>
+        <source>A&amp;bout ...</source>
+        <comment>IDS_MnuInfo</comment>
+        <translation>Ü&amp;ber ...</translation>
+    </message>
+    <message>
+        <source>Pri&amp;nt</source>
+        <comment>IDS_BtnDrucken</comment>
+        <translation>&amp;Drucken</translation>
+    </message>
+    <message>
+        <source>&amp;RTF report</source>
+        <comment>IDS_BtnRTF</comment>
+        <translation>&amp;RTF-Bericht</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <comment>IDS_BtnHilfe</comment>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>Enter website details. Details are divided in four sections: WEBSITE, PERSON, WEBMASTER and COMPANY</source>
+        <comment>IDS_StatusKenndaten</comment>
+        <translation>Geben Sie die Website-Angaben ein. Die Angaben sind in vier Bereiche gegliedert: WEBSITE, PERSON, WEBMASTER und FIRMA</translation>
+    </message>
+    <message>
+        <source>Enter website details. Details are divided into four sections: WEBSITE, PERSON, WEBMASTER and COMPANY</source>
+        <comment>IDS_InfoKenndaten</comment>
+        <translation>Geben Sie die Website-Angaben ein. Die Angaben sind in vier Bereiche gegliedert: WEBSITE, PERSON, WEBMASTER und FIRMA</translation>
+    </message>
+    <message>
+        <source>Generate or import meta tags that can be pasted into HTML files.</source>
+        <comment>IDS_StatusMetaTags</comment>
+        <translation>Erzeugen oder importieren Sie Meta-Tags, die sich in HTML-Dateien einfügen lassen.</translation>
+    </message>
+    <message>
+        <source>Displayed search services support automatic submission.</source>
+        <comment>IDS_StatusAutomatisch</comment>
+        <translation>Die angezeigten Suchdienste unterstützen die automatische Anmeldung.</translation>
+    </message>
+    <message>
+        <source>Your website can be submitted to the displayed search services with the Submission assistant.</source>
+        <comment>IDS_StatusManuell</comment>
+        <translation>Bei den angezeigten Suchdiensten können Sie Ihre Website mit dem Anmeldeassistenten anmelden.</translation>
+    </message>
+    <message>
+        <source>View and print status of your last submission.</source>
+        <comment>IDS_StatusStatus</comment>
+        <translation>Zeigen Sie den Status Ihrer letzten Anmeldung an und drucken Sie ihn.</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <comment>IDS_500</comment>
+        <translation>Anz.</translation>
+    </message>
+    <message>
+        <source>Welcome to Sendora!</source>
+        <comment>IDS_Willkommen</comment>
+        <translation>Willkommen bei Sendora!</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmInfoFenster</name>
+    <message>
+        <source>Welcome to Sendora! This window contains useful tips and hints</source>
+        <translation>Willkommen bei Sendora! Dieses Fenster enthält nützliche Tipps und Hinweise</translation>
+    </message>
+    <message>
+        <source>Close the info window</source>
+        <translation>Infofenster schließen</translation>
+    </message>
 </context>
 <context>
     <name>TfrmKenndaten</name>
@@ -1013,6 +1571,21 @@
     </message>
 </context>
 <context>
+    <name>TfrmSdDialogfeld</name>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+</context>
+<context>
     <name>TfrmSplashMain</name>
     <message>
         <source>More success for your website</source>
@@ -1036,6 +1609,33 @@
         <source>Internal error: %1  - Contact our support team at %2!</source>
         <comment>IDS_InternerFehler</comment>
         <translation>Interner Fehler: %1  - Wenden Sie sich an unser Support-Team unter %2!</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmTippDesTages</name>
+    <message>
+        <source>Tip of the day</source>
+        <translation>Tipp des Tages</translation>
+    </message>
+    <message>
+        <source>Did you know ...</source>
+        <translation>Wussten Sie schon ...</translation>
+    </message>
+    <message>
+        <source>&amp;Show tip of the day at next program start</source>
+        <translation>Tipp des Tages beim nächsten Programmstart &amp;anzeigen</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Next tip</source>
+        <translation>&amp;Nächster Tipp</translation>
+    </message>
+    <message>
+        <source>File %1 could not be found. Tip of the Day cannot be displayed!</source>
+        <translation>Die Datei %1 wurde nicht gefunden. Der Tipp des Tages kann nicht angezeigt werden!</translation>
     </message>
 </context>
 <context>

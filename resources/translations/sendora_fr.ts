@@ -78,6 +78,164 @@
     </message>
 </context>
 <context>
+    <name>HelpViewer</name>
+    <message>
+        <source>Sendora help</source>
+        <translation>Aide de Sendora</translation>
+    </message>
+    <message>
+        <source>&lt; &amp;Back</source>
+        <translation>&lt; &amp;Précédent</translation>
+    </message>
+    <message>
+        <source>&amp;Forward &gt;</source>
+        <translation>&amp;Suivant &gt;</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Sommaire</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation>Sommaire</translation>
+    </message>
+    <message>
+        <source>Index</source>
+        <translation>Index</translation>
+    </message>
+    <message>
+        <source>Type a keyword</source>
+        <translation>Saisissez un mot-clé</translation>
+    </message>
+    <message>
+        <source>The help page &quot;%1&quot; does not exist. Please choose a topic from the contents.</source>
+        <translation>La page d&apos;aide « %1 » n&apos;existe pas. Veuillez choisir un sujet dans le sommaire.</translation>
+    </message>
+</context>
+<context>
+    <name>HintTable</name>
+    <message>
+        <source>Submission with assistant</source>
+        <translation>Inscription avec l&apos;assistant</translation>
+    </message>
+    <message>
+        <source>The assistant submits your website only to spider search engines. Certain search engines require more details for a successful registration. Go to the main program window to submit your website also to these search engines.</source>
+        <translation>L&apos;assistant n&apos;inscrit votre site que dans les moteurs de recherche à robot. Certains moteurs exigent davantage d&apos;informations pour une inscription réussie. Passez à la fenêtre principale du programme pour inscrire votre site également dans ces moteurs.</translation>
+    </message>
+    <message>
+        <source>Selection of search engines</source>
+        <translation>Sélection des moteurs de recherche</translation>
+    </message>
+    <message>
+        <source>To enable the selection that you have made by checking the boxes, check the &apos;SELECTION&apos; box. Otherwise, the selection will not be applied.</source>
+        <translation>Pour activer la sélection que vous avez faite en cochant les cases, cochez la case &apos;SÉLECTION&apos;. Sinon, la sélection ne sera pas appliquée.</translation>
+    </message>
+    <message>
+        <source>&apos;Search&apos; field</source>
+        <translation>Champ &apos;Rechercher&apos;</translation>
+    </message>
+    <message>
+        <source>To enable the &apos;Search&apos; field, sort search engines by &apos;Name&apos;. This field is disabled with all other sort orders.</source>
+        <translation>Pour activer le champ &apos;Rechercher&apos;, triez les moteurs de recherche par &apos;Nom&apos;. Ce champ est désactivé pour tous les autres ordres de tri.</translation>
+    </message>
+    <message>
+        <source>Key for status codes</source>
+        <translation>Légende des codes d&apos;état</translation>
+    </message>
+    <message>
+        <source>For the interpretation of the status code, please note that only status codes between 400 and 599 indicate an unsuccessful registration.</source>
+        <translation>Pour interpréter le code d&apos;état, notez que seuls les codes compris entre 400 et 599 signalent une inscription infructueuse.</translation>
+    </message>
+    <message>
+        <source>Entry of keywords</source>
+        <translation>Saisie des mots-clés</translation>
+    </message>
+    <message>
+        <source>The keywords entered here are only submitted to directories. Therefore, max. 15 entries are possible, which is more than sufficient for directories. For spider engines, the keywords must be included by means of meta tags!</source>
+        <translation>Les mots-clés saisis ici ne sont transmis qu&apos;aux annuaires. C&apos;est pourquoi 15 entrées au plus sont possibles, ce qui suffit largement pour les annuaires. Pour les moteurs à robot, les mots-clés doivent être intégrés au moyen de balises meta !</translation>
+    </message>
+    <message>
+        <source>&apos;Selection&apos; check box</source>
+        <translation>Case à cocher &apos;Sélection&apos;</translation>
+    </message>
+    <message>
+        <source>Check this box to display only the search engines that you have &apos;ticked off&apos;. If you have not &apos;ticked off&apos; any search engines and check this box, the display is empty.</source>
+        <translation>Cochez cette case pour n&apos;afficher que les moteurs de recherche que vous avez &apos;cochés&apos;. Si vous n&apos;avez &apos;coché&apos; aucun moteur et que vous cochez cette case, l&apos;affichage est vide.</translation>
+    </message>
+    <message>
+        <source>&apos;Filter&apos; check box</source>
+        <translation>Case à cocher &apos;Filtre&apos;</translation>
+    </message>
+    <message>
+        <source>If you check this box, only search engines that match the selected filter criteria are displayed. Define the filter by clicking the &apos;Apply filter&apos; button. If no search engine matches the filter criteria the display is empty.</source>
+        <translation>Si vous cochez cette case, seuls les moteurs de recherche correspondant aux critères de filtre choisis sont affichés. Définissez le filtre avec le bouton &apos;Appliquer le filtre&apos;. Si aucun moteur ne correspond aux critères, l&apos;affichage est vide.</translation>
+    </message>
+    <message>
+        <source>Update manager and ZipMagic</source>
+        <translation>Gestionnaire de mises à jour et ZipMagic</translation>
+    </message>
+    <message>
+        <source>Please note that certain compression programs such as ZipMagic interfere with the decompression utility of Sendora! and thus prevent access to the update zip file. If you encounter any problems, disable these compression utilities.</source>
+        <translation>Notez que certains programmes de compression comme ZipMagic perturbent la décompression de Sendora! et empêchent ainsi l&apos;accès au fichier zip de la mise à jour. En cas de problème, désactivez ces utilitaires.</translation>
+    </message>
+    <message>
+        <source>Entry of e-mail address</source>
+        <translation>Saisie de l&apos;adresse e-mail</translation>
+    </message>
+    <message>
+        <source>The entry of your &apos;real&apos; e-mail address may result in junk mail to your mailbox. We recommend that you set up an anonymous e-mail account with a free provider, for example at www.gmx.com, mail.google.com, outlook.com or mail.yahoo.com.</source>
+        <translation>Indiquer votre &apos;vraie&apos; adresse e-mail peut vous valoir des courriers indésirables. Nous vous conseillons d&apos;ouvrir un compte e-mail anonyme chez un fournisseur gratuit, par exemple www.gmx.com, mail.google.com, outlook.com ou mail.yahoo.com.</translation>
+    </message>
+    <message>
+        <source>Pop-up menu</source>
+        <translation>Menu contextuel</translation>
+    </message>
+    <message>
+        <source>Click the right mouse button to call up the pop-up menu with additional options.</source>
+        <translation>Cliquez avec le bouton droit de la souris pour ouvrir le menu contextuel et ses options supplémentaires.</translation>
+    </message>
+    <message>
+        <source>Load RTF reports</source>
+        <translation>Charger les rapports RTF</translation>
+    </message>
+    <message>
+        <source>A status report is generated after each submission. Status reports are saved in the \REPORTS subfolder. The reports are in RTF format and can be edited with a word processing program such as Winword.</source>
+        <translation>Un rapport d&apos;état est créé après chaque inscription. Les rapports d&apos;état sont enregistrés dans le sous-dossier \REPORTS. Ils sont au format RTF et peuvent être modifiés avec un traitement de texte comme Winword.</translation>
+    </message>
+    <message>
+        <source>Increase number of threads</source>
+        <translation>Augmenter le nombre de threads</translation>
+    </message>
+    <message>
+        <source>To increase the number of threads, select TOOLS/PROGRAM OPTIONS. Threads are &apos;channels&apos; through which submission data is transferred simultaneously. Generally, the default setting of 5 threads is sufficient.</source>
+        <translation>Pour augmenter le nombre de threads, choisissez OUTILS/OPTIONS DU PROGRAMME. Les threads sont des &apos;canaux&apos; par lesquels les données d&apos;inscription sont transmises simultanément. En général, le réglage par défaut de 5 threads suffit.</translation>
+    </message>
+    <message>
+        <source>Entry of password</source>
+        <translation>Saisie du mot de passe</translation>
+    </message>
+    <message>
+        <source>Never enter an existing or used password here, but create a new one. This password is used by certain search engines for the setting up of a new account for the registration of your website.</source>
+        <translation>Ne saisissez jamais ici un mot de passe existant ou déjà utilisé, créez-en un nouveau. Certains moteurs de recherche utilisent ce mot de passe pour ouvrir un nouveau compte lors de l&apos;inscription de votre site.</translation>
+    </message>
+    <message>
+        <source>Entry of URL</source>
+        <translation>Saisie de l&apos;URL</translation>
+    </message>
+    <message>
+        <source>Enter the main address of your website here, not the address of an individual page such as http://www.example.com/products/page1.html. Use meta tags to ensure that all pages of your website are properly indexed. The &apos;Index&apos; (robots) tag is especially useful for this purpose!</source>
+        <translation>Saisissez ici l&apos;adresse principale de votre site et non celle d&apos;une page isolée comme http://www.example.com/products/page1.html. Utilisez les balises meta pour que toutes les pages de votre site soient bien indexées. La balise &apos;Index&apos; (robots) est particulièrement utile à cet effet !</translation>
+    </message>
+    <message>
+        <source>Selection of a category</source>
+        <translation>Choix d&apos;une catégorie</translation>
+    </message>
+    <message>
+        <source>Select the category that best matches the content of your website. If your website is highly specialized and none of the available categories is suitable, we recommend manual submission to directories.</source>
+        <translation>Choisissez la catégorie qui correspond le mieux au contenu de votre site. Si votre site est très spécialisé et qu&apos;aucune catégorie ne convient, nous vous conseillons l&apos;inscription manuelle dans les annuaires.</translation>
+    </message>
+</context>
+<context>
     <name>IniFile</name>
     <message>
         <source>%1 is a folder, not a file.</source>
@@ -152,6 +310,49 @@
     <message>
         <source>The file could not be read.</source>
         <translation>Le fichier n&apos;a pas pu être lu.</translation>
+    </message>
+</context>
+<context>
+    <name>ModulePlaceholder</name>
+    <message>
+        <source>Website details</source>
+        <comment>IDS_PH_Kenndaten</comment>
+        <translation>Informations sur le site</translation>
+    </message>
+    <message>
+        <source>Meta Tag Generator</source>
+        <comment>IDS_PH_MetaTags</comment>
+        <translation>Générateur de balises meta</translation>
+    </message>
+    <message>
+        <source>Search services</source>
+        <comment>IDS_PH_Suchdienste</comment>
+        <translation>Services de recherche</translation>
+    </message>
+    <message>
+        <source>Status report</source>
+        <comment>IDS_PH_Status</comment>
+        <translation>Rapport d&apos;état</translation>
+    </message>
+    <message>
+        <source>The editor for the details of your website, its contact person, webmaster and company will appear here.</source>
+        <comment>IDS_PH_KenndatenText</comment>
+        <translation>L&apos;éditeur des informations sur votre site, sa personne de contact, son webmestre et son entreprise apparaîtra ici.</translation>
+    </message>
+    <message>
+        <source>Here you will generate meta tags from your details, import them from web pages and insert them into your HTML files.</source>
+        <comment>IDS_PH_MetaTagsText</comment>
+        <translation>Vous générerez ici les balises meta à partir de vos informations, les importerez depuis des pages web et les insérerez dans vos fichiers HTML.</translation>
+    </message>
+    <message>
+        <source>The search services of the database will be listed here, ready to be ticked and submitted to.</source>
+        <comment>IDS_PH_SuchdiensteText</comment>
+        <translation>Les services de recherche de la base seront listés ici, prêts à être cochés pour une inscription.</translation>
+    </message>
+    <message>
+        <source>Every submission of this project will be listed here with its date, code and message.</source>
+        <comment>IDS_PH_StatusText</comment>
+        <translation>Chaque inscription de ce projet sera listée ici avec sa date, son code et son message.</translation>
     </message>
 </context>
 <context>
@@ -595,6 +796,29 @@
     </message>
 </context>
 <context>
+    <name>SkinPictures</name>
+    <message>
+        <source>Site details</source>
+        <translation>Données du site</translation>
+    </message>
+    <message>
+        <source>Meta tags</source>
+        <translation>Balises meta</translation>
+    </message>
+    <message>
+        <source>Automatic submission</source>
+        <translation>Inscription automatique</translation>
+    </message>
+    <message>
+        <source>Manual submission</source>
+        <translation>Inscription manuelle</translation>
+    </message>
+    <message>
+        <source>Status report</source>
+        <translation>Rapport d&apos;état</translation>
+    </message>
+</context>
+<context>
     <name>Startup</name>
     <message>
         <source>Please select a higher screen resolution. %1 cannot be run with the currently set resolution of %2 x %3.</source>
@@ -630,6 +854,11 @@
         <source>Error no. %1 - application is being terminated!</source>
         <comment>IDS_FehlerBeenden</comment>
         <translation>Erreur n° %1 - l&apos;application va être arrêtée !</translation>
+    </message>
+    <message>
+        <source>Error no. %1 - application is being closed!</source>
+        <comment>IDS_FehlerSchliessen</comment>
+        <translation>Erreur n° %1 - l&apos;application va être fermée !</translation>
     </message>
 </context>
 <context>
@@ -779,6 +1008,44 @@
     <message>
         <source>Read beyond end of file</source>
         <translation>Lecture au-delà de la fin du fichier</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmAboutBox</name>
+    <message>
+        <source>About Sendora</source>
+        <translation>À propos de Sendora</translation>
+    </message>
+    <message>
+        <source>Sendora! Special Edition</source>
+        <translation>Sendora! Special Edition</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Submits your website to search engines and directories, keeps your site details and meta tags, and reports the result of every submission.</source>
+        <translation>Inscrit votre site dans les moteurs de recherche et les annuaires, conserve les informations et les balises meta de votre site et rend compte du résultat de chaque inscription.</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmDetailErklaerung</name>
+    <message>
+        <source>Click here to view more information on this topic.</source>
+        <translation>Cliquez ici pour en savoir plus sur ce sujet.</translation>
+    </message>
+    <message>
+        <source>Do not show this hint anymore</source>
+        <translation>Ne plus afficher ce conseil</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Remarque</translation>
     </message>
 </context>
 <context>
@@ -950,6 +1217,297 @@
         <comment>IDS_MnuFranzoesisch</comment>
         <translation>&amp;Français</translation>
     </message>
+    <message>
+        <source>Would you like to save file %1 now?</source>
+        <comment>IDS_DateiSpeichern</comment>
+        <translation>Voulez-vous enregistrer le fichier %1 maintenant ?</translation>
+    </message>
+    <message>
+        <source>Would you like to save current form data?</source>
+        <comment>IDS_FormularSpeichern</comment>
+        <translation>Voulez-vous enregistrer les données actuelles du formulaire ?</translation>
+    </message>
+    <message>
+        <source>Would you like to save the current form data now?</source>
+        <comment>IDS_FormularJetztSpeichern</comment>
+        <translation>Voulez-vous enregistrer maintenant les données actuelles du formulaire ?</translation>
+    </message>
+    <message>
+        <source>Would you like to exit the program now?</source>
+        <comment>IDS_ProgrammBeenden</comment>
+        <translation>Voulez-vous quitter le programme maintenant ?</translation>
+    </message>
+    <message>
+        <source>Error while loading file %1</source>
+        <comment>IDS_FehlerBeimLaden</comment>
+        <translation>Erreur lors du chargement du fichier %1</translation>
+    </message>
+    <message>
+        <source>Exception while reading</source>
+        <comment>IDS_AusnahmeBeimLesen</comment>
+        <translation>Exception lors de la lecture</translation>
+    </message>
+    <message>
+        <source>File %1 has been saved.</source>
+        <comment>IDS_DateiGespeichert</comment>
+        <translation>Le fichier %1 a été enregistré.</translation>
+    </message>
+    <message>
+        <source>Please wait ...</source>
+        <comment>IDS_BitteWarten</comment>
+        <translation>Veuillez patienter ...</translation>
+    </message>
+    <message>
+        <source>Loading file, please wait ...</source>
+        <comment>IDS_DateiLaden</comment>
+        <translation>Chargement du fichier, veuillez patienter ...</translation>
+    </message>
+    <message>
+        <source>Saving data, please wait ...</source>
+        <comment>IDS_DatenSpeichern</comment>
+        <translation>Enregistrement des données, veuillez patienter ...</translation>
+    </message>
+    <message>
+        <source>Load details file</source>
+        <comment>IDS_OeffnenTitel</comment>
+        <translation>Charger un fichier d&apos;informations</translation>
+    </message>
+    <message>
+        <source>Site details files|*.sit|All files|*.*</source>
+        <comment>IDS_DateiFilter</comment>
+        <translation>Fichiers d&apos;informations du site|*.sit|Tous les fichiers|*.*</translation>
+    </message>
+    <message>
+        <source>Saving details file</source>
+        <comment>IDS_SpeichernTitel</comment>
+        <translation>Enregistrer le fichier d&apos;informations</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <comment>IDS_MnuDatei</comment>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <comment>IDS_MnuNeu</comment>
+        <translation>&amp;Nouveau</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <comment>IDS_MnuOeffnen</comment>
+        <translation>&amp;Ouvrir</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <comment>IDS_MnuSpeichern</comment>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>Save &amp;as ...</source>
+        <comment>IDS_MnuSpeichernUnter</comment>
+        <translation>Enregistrer &amp;sous ...</translation>
+    </message>
+    <message>
+        <source>Update Manager</source>
+        <comment>IDS_MnuUpdateManager</comment>
+        <translation>Gestionnaire de mises à jour</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <comment>IDS_MnuBeenden</comment>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>Start a new, untitled project</source>
+        <comment>IDS_HintNeu</comment>
+        <translation>Commencer un nouveau projet sans titre</translation>
+    </message>
+    <message>
+        <source>Open a details file</source>
+        <comment>IDS_HintOeffnen</comment>
+        <translation>Ouvrir un fichier d&apos;informations</translation>
+    </message>
+    <message>
+        <source>Save the current project</source>
+        <comment>IDS_HintSpeichern</comment>
+        <translation>Enregistrer le projet actuel</translation>
+    </message>
+    <message>
+        <source>Save the current project under a new name</source>
+        <comment>IDS_HintSpeichernUnter</comment>
+        <translation>Enregistrer le projet actuel sous un nouveau nom</translation>
+    </message>
+    <message>
+        <source>Exit the program</source>
+        <comment>IDS_HintBeenden</comment>
+        <translation>Quitter le programme</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <comment>IDS_MnuExtras</comment>
+        <translation>&amp;Outils</translation>
+    </message>
+    <message>
+        <source>Open &amp;One-Minute Assistant</source>
+        <comment>IDS_MnuAssistent</comment>
+        <translation>Ouvrir l&apos;assistant &amp;une minute</translation>
+    </message>
+    <message>
+        <source>Export &amp;search services</source>
+        <comment>IDS_MnuExport</comment>
+        <translation>Exporter les &amp;services de recherche</translation>
+    </message>
+    <message>
+        <source>&amp;Program options</source>
+        <comment>IDS_MnuOptionen</comment>
+        <translation>Options du &amp;programme</translation>
+    </message>
+    <message>
+        <source>&amp;Go to</source>
+        <comment>IDS_MnuGeheZu</comment>
+        <translation>&amp;Aller à</translation>
+    </message>
+    <message>
+        <source>&amp;Details</source>
+        <comment>IDS_MnuDetails</comment>
+        <translation>&amp;Informations</translation>
+    </message>
+    <message>
+        <source>&amp;Meta Tag Generator</source>
+        <comment>IDS_MnuMetaTags</comment>
+        <translation>Générateur de balises &amp;meta</translation>
+    </message>
+    <message>
+        <source>&amp;Automatic Submission</source>
+        <comment>IDS_MnuAutomatisch</comment>
+        <translation>Inscription &amp;automatique</translation>
+    </message>
+    <message>
+        <source>Manual Submission</source>
+        <comment>IDS_MnuManuell</comment>
+        <translation>Inscription manuelle</translation>
+    </message>
+    <message>
+        <source>&amp;Status Report</source>
+        <comment>IDS_MnuStatus</comment>
+        <translation>&amp;Rapport d&apos;état</translation>
+    </message>
+    <message>
+        <source>Hel&amp;p</source>
+        <comment>IDS_MnuHilfe</comment>
+        <translation>Aid&amp;e</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <comment>IDS_MnuInhalt</comment>
+        <translation>&amp;Sommaire</translation>
+    </message>
+    <message>
+        <source>Tuturi&amp;al</source>
+        <comment>IDS_MnuTutorial</comment>
+        <translation>Didacticie&amp;l</translation>
+    </message>
+    <message>
+        <source>&amp;Questions and problems</source>
+        <comment>IDS_MnuFragen</comment>
+        <translation>&amp;Questions et problèmes</translation>
+    </message>
+    <message>
+        <source>S&amp;upport forum</source>
+        <comment>IDS_MnuForum</comment>
+        <translation>Forum d&apos;ass&amp;istance</translation>
+    </message>
+    <message>
+        <source>Tips and &amp;hints</source>
+        <comment>IDS_MnuTipps</comment>
+        <translation>Astuces et &amp;conseils</translation>
+    </message>
+    <message>
+        <source>10 &amp;important hints</source>
+        <comment>IDS_MnuWichtigeHinweise</comment>
+        <translation>10 conseils &amp;importants</translation>
+    </message>
+    <message>
+        <source>New &amp;search service</source>
+        <comment>IDS_MnuNeuerSuchdienst</comment>
+        <translation>Nouveau &amp;service de recherche</translation>
+    </message>
+    <message>
+        <source>&amp;Tip of the day</source>
+        <comment>IDS_MnuTippDesTages</comment>
+        <translation>&amp;Astuce du jour</translation>
+    </message>
+    <message>
+        <source>A&amp;bout ...</source>
+        <comment>IDS_MnuInfo</comment>
+        <translation>À &amp;propos ...</translation>
+    </message>
+    <message>
+        <source>Pri&amp;nt</source>
+        <comment>IDS_BtnDrucken</comment>
+        <translation>Impri&amp;mer</translation>
+    </message>
+    <message>
+        <source>&amp;RTF report</source>
+        <comment>IDS_BtnRTF</comment>
+        <translation>Rapport &amp;RTF</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <comment>IDS_BtnHilfe</comment>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>Enter website details. Details are divided in four sections: WEBSITE, PERSON, WEBMASTER and COMPANY</source>
+        <comment>IDS_StatusKenndaten</comment>
+        <translation>Saisissez les informations du site. Elles sont réparties en quatre sections : SITE WEB, PERSONNE, WEBMESTRE et ENTREPRISE</translation>
+    </message>
+    <message>
+        <source>Enter website details. Details are divided into four sections: WEBSITE, PERSON, WEBMASTER and COMPANY</source>
+        <comment>IDS_InfoKenndaten</comment>
+        <translation>Saisissez les informations du site. Elles sont réparties en quatre sections : SITE WEB, PERSONNE, WEBMESTRE et ENTREPRISE</translation>
+    </message>
+    <message>
+        <source>Generate or import meta tags that can be pasted into HTML files.</source>
+        <comment>IDS_StatusMetaTags</comment>
+        <translation>Générez ou importez des balises meta à insérer dans vos fichiers HTML.</translation>
+    </message>
+    <message>
+        <source>Displayed search services support automatic submission.</source>
+        <comment>IDS_StatusAutomatisch</comment>
+        <translation>Les services de recherche affichés acceptent l&apos;inscription automatique.</translation>
+    </message>
+    <message>
+        <source>Your website can be submitted to the displayed search services with the Submission assistant.</source>
+        <comment>IDS_StatusManuell</comment>
+        <translation>Vous pouvez inscrire votre site dans les services de recherche affichés avec l&apos;assistant d&apos;inscription.</translation>
+    </message>
+    <message>
+        <source>View and print status of your last submission.</source>
+        <comment>IDS_StatusStatus</comment>
+        <translation>Affichez et imprimez l&apos;état de votre dernière inscription.</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <comment>IDS_500</comment>
+        <translation>Nbre</translation>
+    </message>
+    <message>
+        <source>Welcome to Sendora!</source>
+        <comment>IDS_Willkommen</comment>
+        <translation>Bienvenue dans Sendora !</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmInfoFenster</name>
+    <message>
+        <source>Welcome to Sendora! This window contains useful tips and hints</source>
+        <translation>Bienvenue dans Sendora ! Cette fenêtre contient des astuces et des conseils utiles</translation>
+    </message>
+    <message>
+        <source>Close the info window</source>
+        <translation>Fermer la fenêtre d&apos;information</translation>
+    </message>
 </context>
 <context>
     <name>TfrmKenndaten</name>
@@ -1013,6 +1571,21 @@
     </message>
 </context>
 <context>
+    <name>TfrmSdDialogfeld</name>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+</context>
+<context>
     <name>TfrmSplashMain</name>
     <message>
         <source>More success for your website</source>
@@ -1036,6 +1609,33 @@
         <source>Internal error: %1  - Contact our support team at %2!</source>
         <comment>IDS_InternerFehler</comment>
         <translation>Erreur interne : %1  - Contactez notre équipe d&apos;assistance à l&apos;adresse %2 !</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmTippDesTages</name>
+    <message>
+        <source>Tip of the day</source>
+        <translation>Astuce du jour</translation>
+    </message>
+    <message>
+        <source>Did you know ...</source>
+        <translation>Le saviez-vous ...</translation>
+    </message>
+    <message>
+        <source>&amp;Show tip of the day at next program start</source>
+        <translation>&amp;Afficher l&apos;astuce du jour au prochain démarrage</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Next tip</source>
+        <translation>Astuce &amp;suivante</translation>
+    </message>
+    <message>
+        <source>File %1 could not be found. Tip of the Day cannot be displayed!</source>
+        <translation>Le fichier %1 est introuvable. L&apos;astuce du jour ne peut pas être affichée !</translation>
     </message>
 </context>
 <context>
