@@ -95,7 +95,8 @@ void TestExecutable::startsOnFreshFolderAndEndsCleanly()
     auto sendora = startSendora(folder);
     QVERIFY(sendora->waitForStarted());
     QVERIFY(waitUntilServing(folder, *sendora));
-    QCOMPARE(askRunningInstance(folder), QStringLiteral("TfrmHauptFormular"));
+    // A fresh folder has the tip of the day switched on: it is the window brought forward.
+    QCOMPARE(askRunningInstance(folder), QStringLiteral("TfrmTippDesTages"));
     QVERIFY(QFileInfo(folder + QStringLiteral("/DATEN")).isDir());
     QVERIFY(QFileInfo(folder + QStringLiteral("/DATEN/services.db")).isFile());
 
@@ -123,7 +124,7 @@ void TestExecutable::secondStartHandsOverAndEnds()
              "the later start reports the hand-over");
     // The first one is still there and still answers.
     QCOMPARE(first->state(), QProcess::Running);
-    QCOMPARE(askRunningInstance(home.path()), QStringLiteral("TfrmHauptFormular"));
+    QCOMPARE(askRunningInstance(home.path()), QStringLiteral("TfrmTippDesTages"));
     QVERIFY(endGracefully(*first));
 }
 
