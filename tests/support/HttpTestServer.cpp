@@ -222,18 +222,37 @@ void HttpTestServer::serve(int fd)
             request.headers.append(Header(line.left(colon).trimmed(), line.mid(colon + 1).trimmed()));
     }
     request.body = data.mid(headerEnd + 4, bodyLength);
+    // A request counts as in flight from its arrival until just before the server sends
+    // the last piece of its answer or closes the connection: from then on the client
+    // may have finished and started its next request while this thread has not yet run
+    // on, which would make one request count twice. The connection is closed when this
+    // goes out of scope, after the request has left the count.
     struct Answering
     {
         std::atomic<int>& count;
-        explicit Answering(std::atomic<int>& c, std::atomic<int>& max)
+        const int fd;
+        bool left = false;
+        Answering(std::atomic<int>& c, std::atomic<int>& max, int socket)
             : count(c)
+            , fd(socket)
         {
             const int now = ++count;
             int seen = max.load();
             while (now > seen && !max.compare_exchange_weak(seen, now)) { }
         }
-        ~Answering() { --count; }
-    } answering(m_simultaneous, m_maxSimultaneous);
+        void leave()
+        {
+            if (!left) {
+                left = true;
+                --count;
+            }
+        }
+        ~Answering()
+        {
+            leave();
+            ::close(fd);
+        }
+    } answering(m_simultaneous, m_maxSimultaneous, fd);
     {
         std::lock_guard lock(m_mutex);
         m_received.append(request);
@@ -258,19 +277,15 @@ void HttpTestServer::serve(int fd)
             if (fds[0].revents != 0 && ::recv(fd, sink, sizeof sink, 0) <= 0)
                 break;
         }
-        ::close(fd);
         return;
     }
     if (reply.reset) {
         const linger hard { 1, 0 };
         ::setsockopt(fd, SOL_SOCKET, SO_LINGER, &hard, sizeof hard);
-        ::close(fd);
         return;
     }
-    if (reply.delayMs > 0 && !sleepInterruptible(reply.delayMs)) {
-        ::close(fd);
+    if (reply.delayMs > 0 && !sleepInterruptible(reply.delayMs))
         return;
-    }
 
     QByteArray head = "HTTP/1.1 " + QByteArray::number(reply.status) + ' ' + reply.reason + "\r\n";
     for (const Header& h : reply.headers)
@@ -278,19 +293,25 @@ void HttpTestServer::serve(int fd)
     if (reply.sendContentLength)
         head += "Content-Length: " + QByteArray::number(reply.body.size()) + "\r\n";
     head += "Connection: close\r\n\r\n";
+    const bool withBody = request.method != "HEAD" && !reply.body.isEmpty();
+    if (!withBody)
+        answering.leave();
     bool ok = sendAll(fd, head.constData(), head.size());
-    if (ok && request.method != "HEAD") {
+    if (ok && withBody) {
         if (reply.dripBytes > 0) {
             for (qsizetype at = 0; ok && at < reply.body.size(); at += reply.dripBytes) {
                 if (at > 0 && !sleepInterruptible(reply.dripIntervalMs))
                     break;
-                ok = sendAll(fd, reply.body.constData() + at,
-                             std::min<qsizetype>(reply.dripBytes, reply.body.size() - at));
+                const qsizetype piece = std::min<qsizetype>(reply.dripBytes, reply.body.size() - at);
+                if (at + piece >= reply.body.size())
+                    answering.leave();
+                ok = sendAll(fd, reply.body.constData() + at, piece);
             }
         } else {
+            answering.leave();
             sendAll(fd, reply.body.constData(), reply.body.size());
         }
     }
+    answering.leave();
     ::shutdown(fd, SHUT_WR);
-    ::close(fd);
 }
